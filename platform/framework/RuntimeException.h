@@ -22,11 +22,11 @@ public:
     std::int64_t ErrorNumber{0};
 };
 
-#define FW_DECLARE_EXCEPTION(Name, Base)                                 \
-    class Name : public Base {                                           \
-    public:                                                              \
-        using Base::Base;                                                \
-        std::string ClassName() const override { return #Name; }         \
+#define FW_DECLARE_EXCEPTION(Name, Base)                         \
+    class Name : public Base {                                   \
+    public:                                                      \
+        using Base::Base;                                        \
+        std::string ClassName() const override { return #Name; } \
     }
 
 // A member used on Nil.
@@ -41,6 +41,8 @@ FW_DECLARE_EXCEPTION(IOException, RuntimeException);
 FW_DECLARE_EXCEPTION(JSONException, RuntimeException);
 // A pattern the regular-expression engine rejects.
 FW_DECLARE_EXCEPTION(RegExException, RuntimeException);
+// A name or key that a Dictionary or JSONItem does not hold.
+FW_DECLARE_EXCEPTION(KeyNotFoundException, RuntimeException);
 // A user-interface call from a thread other than the main thread.
 FW_DECLARE_EXCEPTION(ThreadAccessingUIException, RuntimeException);
 

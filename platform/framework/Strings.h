@@ -17,21 +17,22 @@ std::int64_t LenB(std::string_view s);
 // The last n bytes (all of s when it is shorter; empty for n <= 0).
 std::string RightB(std::string_view s, std::int64_t n);
 // Pieces between every occurrence of the separator bytes, empty pieces included.
-// An empty text gives one empty piece.
+// An empty text gives one empty piece; an empty separator gives every byte.
 std::vector<std::string> SplitB(std::string_view s, std::string_view separator);
 
 std::int64_t Len(std::string_view s);
 // The first n characters.
 std::string Left(std::string_view s, std::int64_t n);
 // Pieces between every occurrence of the separator, compared with StringEquals.
-// An empty text gives one empty piece.
+// An empty text gives one empty piece; an empty separator gives every character.
 std::vector<std::string> Split(std::string_view s, std::string_view separator);
 std::string Join(const std::vector<std::string>& pieces, std::string_view separator);
-// White space removed at both ends.
+// Unicode white space removed at both ends.
 std::string Trim(std::string_view s);
 // The first occurrence of find (StringEquals) replaced; s unchanged when absent or find empty.
 std::string Replace(std::string_view s, std::string_view find, std::string_view with);
-// Every occurrence replaced, left to right, without rescanning replacements.
+// Every occurrence (StringEquals) replaced, left to right, without rescanning
+// replacements; s unchanged when find is empty.
 std::string ReplaceAll(std::string_view s, std::string_view find, std::string_view with);
 
 // The number at the start of s, as a Double: optional blanks, sign, digits, fraction

@@ -4,8 +4,11 @@
 //
 // Reading a Variant as a kind it can't be converted to raises IllegalCastException.
 // Conversions: Integer and Double convert to each other (Double truncates toward
-// zero); Boolean, Integer and Double read as String in their text form; an object
-// reads as the object only; Nil reads as False, 0, 0.0, "" and a Nil object.
+// zero; NaN and values outside 64 bits give the minimum Integer); a String reads as a
+// number through Val; Boolean ("True"/"False"), Integer and Double (shortest text that
+// reads back the same) read as String; a Boolean reads only as Boolean or String; an
+// object reads as the object only; an array as the array only; Nil reads as False, 0,
+// 0.0, "", a Nil object and an empty array.
 
 #include <cstdint>
 #include <memory>

@@ -1,0 +1,235 @@
+#include "FolderItem.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <memory>
+
+#include "FileDescriptor.h"
+
+namespace fw {
+
+namespace {
+
+bool IsPlainShellByte(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+           std::string_view("_@%+=:,./-").find(c) != std::string_view::npos;
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool SyncFolder(const std::string& folder) {
+    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return fd.IsOpen() && ::fsync(fd.Get()) == 0;
+}
+
+// Copies a regular file or a symbolic link to a destination that must not exist yet;
+// the destination is complete and synced when this returns true, and removed otherwise.
+bool CopyNoReplace(const std::string& from, const std::string& to) {
+    struct stat info {};
+    if (::lstat(from.c_str(), &info) != 0) {
+        return false;
+    }
+    if (S_ISLNK(info.st_mode)) {
+        std::string target(static_cast<std::size_t>(info.st_size) + 1, '\0');
+        const ssize_t n = ::readlink(from.c_str(), target.data(), target.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= target.size()) {
+            return false;
+        }
+        target.resize(static_cast<std::size_t>(n));
+        // symlink() never replaces an existing item.
+        return ::symlink(target.c_str(), to.c_str()) == 0 && SyncFolder(FolderOf(to));
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return false;  // folders and special files are not copied across file systems
+    }
+    FileDescriptor in(::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (!in.IsOpen()) {
+        return false;
+    }
+    FileDescriptor out(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
+                              info.st_mode & 07777));
+    if (!out.IsOpen()) {
+        return false;
+    }
+    bool ok = true;
+    std::unique_ptr<char[]> buffer = std::make_unique<char[]>(1 << 16);
+    while (ok) {
+        const ssize_t n = ::read(in.Get(), buffer.get(), 1 << 16);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        ok = WriteAll(out.Get(), buffer.get(), static_cast<std::size_t>(n));
+    }
+    ok = ok && ::fchmod(out.Get(), info.st_mode & 07777) == 0;
+    ok = ok && ::fsync(out.Get()) == 0;
+    ok = out.Reset() == 0 && ok;
+    ok = ok && SyncFolder(FolderOf(to));
+    if (!ok) {
+        ::unlink(to.c_str());  // ours: O_EXCL made it
+    }
+    return ok;
+}
+
+}  // namespace
+
+FolderItem::FolderItem(std::string path) : path_(std::move(path)) {
+    while (path_.size() > 1 && path_.back() == '/') {
+        path_.pop_back();
+    }
+}
+
+Ref<FolderItem> FolderItem::FromPath(std::string path) {
+    if (path.empty()) {
+        return nullptr;
+    }
+    return New<FolderItem>(std::move(path));
+}
+
+std::string FolderItem::Name() const {
+    if (path_ == "/") {
+        return {};
+    }
+    const auto slash = path_.rfind('/');
+    return slash == std::string::npos ? path_ : path_.substr(slash + 1);
+}
+
+Ref<FolderItem> FolderItem::Parent() const {
+    const auto slash = path_.rfind('/');
+    if (path_ == "/" || slash == std::string::npos) {
+        return nullptr;
+    }
+    return New<FolderItem>(slash == 0 ? "/" : path_.substr(0, slash));
+}
+
+bool FolderItem::Exists() const {
+    struct stat info {};
+    return ::lstat(path_.c_str(), &info) == 0;
+}
+
+bool FolderItem::IsFolder() const {
+    struct stat info {};
+    return ::stat(path_.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+Ref<FolderItem> FolderItem::Child(std::string_view name, bool followAlias) const {
+    if (name.empty() || name == "." || name == ".." ||
+        name.find_first_of(std::string_view("/\0", 2)) != std::string_view::npos) {
+        return nullptr;
+    }
+    std::string path = path_ == "/" ? "/" : path_ + "/";
+    path += name;
+    if (followAlias) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+            char resolved[PATH_MAX];
+            if (::realpath(path.c_str(), resolved) != nullptr) {
+                return New<FolderItem>(resolved);
+            }
+        }
+    }
+    return New<FolderItem>(std::move(path));
+}
+
+void FolderItem::CreateAsFolder() const {
+    ::mkdir(path_.c_str(), 0777);
+}
+
+void FolderItem::Delete() const {
+    struct stat info {};
+    if (::lstat(path_.c_str(), &info) != 0) {
+        return;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        ::rmdir(path_.c_str());
+    } else {
+        ::unlink(path_.c_str());
+    }
+}
+
+bool FolderItem::MoveFileTo(const Ref<FolderItem>& destination) const {
+    if (!destination) {
+        return false;
+    }
+    const std::string& to = destination->path_;
+    if (::renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return true;
+    }
+    const int error = errno;
+    struct stat info {};
+    if (::lstat(path_.c_str(), &info) != 0) {
+        return false;
+    }
+    if (error == EINVAL && !S_ISDIR(info.st_mode)) {
+        // A file system without RENAME_NOREPLACE: link() refuses to replace as well.
+        if (::link(path_.c_str(), to.c_str()) == 0) {
+            ::unlink(path_.c_str());
+            return true;
+        }
+        if (errno != EXDEV) {
+            return false;
+        }
+    } else if (error != EXDEV) {
+        return false;
+    }
+    if (!CopyNoReplace(path_, to)) {
+        return false;
+    }
+    // The copy is complete and synced; only now does the source go.
+    ::unlink(path_.c_str());
+    return true;
+}
+
+std::string FolderItem::ShellPath() const {
+    // Bare only when it can't be read as an assignment or a reserved word.
+    bool plain = !path_.empty() && path_.find('/') != std::string::npos &&
+                 path_.find('=') == std::string::npos;
+    for (char c : path_) {
+        plain = plain && IsPlainShellByte(c);
+    }
+    if (plain) {
+        return path_;
+    }
+    std::string out = "'";
+    for (char c : path_) {
+        if (c == '\'') {
+            out += "'\\''";
+        } else {
+            out += c;
+        }
+    }
+    out += '\'';
+    return out;
+}
+
+}  // namespace fw

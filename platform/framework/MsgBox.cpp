@@ -1,0 +1,33 @@
+#include "MsgBox.h"
+
+#include <iostream>
+#include <mutex>
+
+namespace fw {
+
+namespace {
+
+std::mutex presenterMutex;
+std::function<void(const std::string&)> presenter;
+
+}  // namespace
+
+void MsgBox(const std::string& text) {
+    std::function<void(const std::string&)> show;
+    {
+        std::lock_guard lock(presenterMutex);
+        show = presenter;
+    }
+    if (show) {
+        show(text);
+    } else {
+        std::cerr << text << std::endl;
+    }
+}
+
+void SetMsgBoxPresenter(std::function<void(const std::string&)> newPresenter) {
+    std::lock_guard lock(presenterMutex);
+    presenter = std::move(newPresenter);
+}
+
+}  // namespace fw

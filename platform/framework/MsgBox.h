@@ -1,0 +1,15 @@
+#pragma once
+// The framework's simple message box.
+
+#include <functional>
+#include <string>
+
+namespace fw {
+
+// Shows text modally and returns when it is dismissed.
+void MsgBox(const std::string& text);
+// Replaces what shows the message box (the windowing layer installs its dialog; tests
+// observe). An empty function restores the default, which prints to standard error.
+void SetMsgBoxPresenter(std::function<void(const std::string&)> presenter);
+
+}  // namespace fw

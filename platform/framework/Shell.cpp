@@ -1,0 +1,144 @@
+#include "Shell.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+#include "FileDescriptor.h"
+#include "ShellCommandLine.h"
+
+extern char** environ;
+
+namespace fw {
+
+namespace {
+
+// posix_spawn's attributes and file actions, released on every path.
+class SpawnSetup {
+public:
+    explicit SpawnSetup(int outputFd) {
+        posix_spawn_file_actions_init(&actions_);
+        posix_spawnattr_init(&attributes_);
+        posix_spawn_file_actions_addopen(&actions_, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_adddup2(&actions_, outputFd, 1);
+        // Descriptors someone opened without O_CLOEXEC must not reach the child either.
+        posix_spawn_file_actions_addclosefrom_np(&actions_, 3);
+        // The child starts with default signal handling and nothing blocked, as from a
+        // fresh shell, whatever this process ignores (SIGPIPE, say).
+        sigset_t all;
+        sigset_t none;
+        sigfillset(&all);
+        sigemptyset(&none);
+        posix_spawnattr_setsigdefault(&attributes_, &all);
+        posix_spawnattr_setsigmask(&attributes_, &none);
+        posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    }
+    ~SpawnSetup() {
+        posix_spawn_file_actions_destroy(&actions_);
+        posix_spawnattr_destroy(&attributes_);
+    }
+    SpawnSetup(const SpawnSetup&) = delete;
+    SpawnSetup& operator=(const SpawnSetup&) = delete;
+
+    // The child's id, or the errno of a failed spawn (exec failures included).
+    std::optional<pid_t> Spawn(const std::vector<std::string>& arguments, int& error) {
+        std::vector<char*> argv;
+        for (const std::string& argument : arguments) {
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        }
+        argv.push_back(nullptr);
+        pid_t pid = 0;
+        error = posix_spawn(&pid, argv[0], &actions_, &attributes_, argv.data(), environ);
+        if (error != 0) {
+            return std::nullopt;
+        }
+        return pid;
+    }
+
+private:
+    posix_spawn_file_actions_t actions_;
+    posix_spawnattr_t attributes_;
+};
+
+}  // namespace
+
+// A command that can't be started fails like one the shell can't run: status 127 and a
+// message on standard error.
+void Shell::Fail(int error) {
+    errorCode_ = 127;
+    const std::string message =
+        std::string("sh: can't run a command: ") + std::strerror(error) + "\n";
+    [[maybe_unused]] const ssize_t written = ::write(2, message.data(), message.size());
+}
+
+namespace {
+
+int WaitFor(pid_t pid) {
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR) {
+            return 127;
+        }
+    }
+    if (WIFEXITED(status)) {
+        return WEXITSTATUS(status);
+    }
+    if (WIFSIGNALED(status)) {
+        return 128 + WTERMSIG(status);
+    }
+    return 127;
+}
+
+}  // namespace
+
+void Shell::Execute(std::string commandLine) {
+    output_.clear();
+    errorCode_ = 0;
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0) {
+        Fail(errno);
+        return;
+    }
+    FileDescriptor readEnd(fds[0]);
+    FileDescriptor writeEnd(fds[1]);
+
+    SpawnSetup setup(writeEnd.Get());
+    int error = 0;
+    std::optional<pid_t> pid;
+    if (auto words = SplitPlainCommandLine(commandLine)) {
+        pid = setup.Spawn(*words, error);
+    }
+    // Whatever the fast path can't run (a missing program, a script without "#!") goes to
+    // the shell, which then behaves and reports exactly as it always does.
+    if (!pid) {
+        pid = setup.Spawn({"/bin/sh", "-c", commandLine}, error);
+    }
+    writeEnd.Reset();
+    if (!pid) {
+        Fail(error);
+        return;
+    }
+
+    char buffer[65536];
+    while (true) {
+        const ssize_t n = ::read(readEnd.Get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        output_.append(buffer, static_cast<std::size_t>(n));
+    }
+    readEnd.Reset();
+    errorCode_ = WaitFor(*pid);
+}
+
+}  // namespace fw

@@ -1,0 +1,145 @@
+#include "TextOutputStream.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+
+#include "RuntimeException.h"
+
+namespace fw {
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Follows a chain of symbolic links, so the link stays and its target is replaced;
+// works for a link to an item that doesn't exist yet.
+std::string FollowLinks(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return path;
+        }
+        std::string target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= target.size()) {
+            return path;
+        }
+        target.resize(static_cast<std::size_t>(n));
+        path = target.front() == '/' ? target : FolderOf(path) + "/" + target;
+    }
+    return path;
+}
+
+mode_t CurrentUmask() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) == 0) {
+            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+        }
+    }
+    return 022;
+}
+
+[[noreturn]] void RaiseIO(const std::string& what, const std::string& path, int error) {
+    throw IOException(what + " " + path + ": " + std::strerror(error), error);
+}
+
+}  // namespace
+
+Ref<TextOutputStream> TextOutputStream::Create(const Ref<FolderItem>& file) {
+    const std::string target = FollowLinks(file->NativePath());  // Nil raises here
+    struct stat info {};
+    const bool existed = ::stat(target.c_str(), &info) == 0;
+    if (existed && S_ISDIR(info.st_mode)) {
+        RaiseIO("Can't create", target, EISDIR);
+    }
+    std::string temporary = FolderOf(target) + "/." + NameOf(target) + ".XXXXXX";
+    FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!fd.IsOpen()) {
+        RaiseIO("Can't create", target, errno);
+    }
+    const mode_t mode = existed ? (info.st_mode & 07777) : (0666 & ~CurrentUmask());
+    if (::fchmod(fd.Get(), mode) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        RaiseIO("Can't create", target, error);
+    }
+    return New<TextOutputStream>(target, std::move(temporary), std::move(fd));
+}
+
+TextOutputStream::TextOutputStream(std::string target, std::string temporary, FileDescriptor fd)
+    : target_(std::move(target)), temporary_(std::move(temporary)), fd_(std::move(fd)) {}
+
+TextOutputStream::~TextOutputStream() {
+    try {
+        Commit();
+    } catch (...) {
+        // Nothing can be reported from here; the target keeps its earlier content.
+    }
+}
+
+void TextOutputStream::Write(std::string_view text) {
+    if (!fd_.IsOpen()) {
+        throw IOException("The stream is closed.");
+    }
+    while (error_ == 0 && !text.empty()) {
+        const ssize_t n = ::write(fd_.Get(), text.data(), text.size());
+        if (n < 0) {
+            if (errno != EINTR) {
+                error_ = errno;
+            }
+            continue;
+        }
+        text.remove_prefix(static_cast<std::size_t>(n));
+    }
+}
+
+void TextOutputStream::Close() {
+    Commit();
+}
+
+void TextOutputStream::Commit() {
+    if (!fd_.IsOpen()) {
+        return;
+    }
+    if (error_ == 0 && ::fsync(fd_.Get()) != 0) {
+        error_ = errno;
+    }
+    if (const int closeError = fd_.Reset(); error_ == 0) {
+        error_ = closeError;
+    }
+    if (error_ == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        error_ = errno;
+    }
+    if (error_ != 0) {
+        ::unlink(temporary_.c_str());
+        RaiseIO("Can't write", target_, error_);
+    }
+    // Make the new name durable too; the content is already safe.
+    FileDescriptor folder(::open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.IsOpen()) {
+        ::fsync(folder.Get());
+    }
+}
+
+}  // namespace fw

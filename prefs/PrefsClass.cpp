@@ -1,0 +1,104 @@
+#include "prefs/PrefsClass.h"
+
+#include "framework/RuntimeException.h"
+#include "framework/SpecialFolder.h"
+#include "framework/TextInputStream.h"
+#include "framework/TextOutputStream.h"
+#include "prefs/PreferenceNotFoundException.h"
+
+namespace Preferences {
+
+PrefsClass::PrefsClass(const std::string& appName)
+    : mPrefs(fw::New<fw::JSONItem>()), mAppName(appName) {
+    mPrefs->Compact = false;
+}
+
+fw::Variant PrefsClass::Get(const std::string& key) {
+    if (mPrefs.IsNil()) {
+        return fw::Variant(std::int64_t{-1});
+    }
+    if (!mPrefs->HasName(key)) {
+        throw PreferenceNotFoundException(key);
+    }
+    return mPrefs->Value(key);
+}
+
+fw::Ref<fw::FolderItem> PrefsClass::PrefsFolder() const {
+    return fw::SpecialFolder::ApplicationData()->Child(mAppName, true);
+}
+
+fw::Ref<fw::FolderItem> PrefsClass::PrefsFileIn(const fw::Ref<fw::FolderItem>& folder) const {
+    return folder->Child(mAppName + ".pref", true);
+}
+
+bool PrefsClass::Load() {
+    auto folder = PrefsFolder();
+    if (!folder->Exists()) {
+        folder->CreateAsFolder();
+    }
+    mPrefsFile = PrefsFileIn(folder);
+    if (!mPrefsFile->Exists()) {
+        return false;
+    }
+    auto stream = fw::TextInputStream::Open(mPrefsFile);
+    const std::string text = stream->ReadAll();
+    stream->Close();
+    try {
+        mPrefs->Load(text);
+        return true;
+    } catch (const fw::JSONException&) {
+        return false;
+    }
+}
+
+fw::Variant PrefsClass::Operator_Lookup(const std::string& key) {
+    return Get(key);
+}
+
+void PrefsClass::Operator_Lookup(const std::string& key, const fw::Variant& value) {
+    Set(key, value);
+}
+
+bool PrefsClass::Save() {
+    if (mPrefsFile.IsNil()) {
+        return false;
+    }
+    const std::string text = mPrefs->ToString();
+    try {
+        // The stream writes a temporary file and renames it over the old one at Close,
+        // so a failed write leaves the old file whole; closing here lets us see it.
+        auto stream = fw::TextOutputStream::Create(mPrefsFile);
+        stream->Write(text);
+        stream->Close();
+        return true;
+    } catch (const fw::IOException&) {
+        return false;
+    }
+}
+
+void PrefsClass::Set(const std::string& key, const fw::Variant& value) {
+    if (mPrefs.IsNil()) {
+        return;
+    }
+    mPrefs->Value(key, value);
+}
+
+void PrefsClass::Remove() {
+    auto folder = PrefsFolder();
+    if (!folder->Exists()) {
+        return;
+    }
+    mPrefsFile = PrefsFileIn(folder);
+    if (mPrefsFile->Exists()) {
+        mPrefsFile->Delete();
+    }
+}
+
+fw::Variant PrefsClass::Has(const std::string& key) {
+    if (mPrefs.IsNil()) {
+        return {};
+    }
+    return fw::Variant(mPrefs->HasName(key));
+}
+
+}  // namespace Preferences

@@ -1,0 +1,61 @@
+#pragma once
+// The preferences: one JSON object in memory, mirrored to
+// <application data>/<appName>/<appName>.pref.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "framework/Dictionary.h"
+#include "framework/FolderItem.h"
+#include "framework/JSONItem.h"
+#include "framework/Object.h"
+#include "framework/Variant.h"
+
+namespace Preferences {
+
+class PrefsClass : public fw::Object {
+public:
+    // An empty object written in the expanded layout; touches no file.
+    explicit PrefsClass(const std::string& appName);
+
+    std::string ClassName() const override { return "Preferences.PrefsClass"; }
+
+    // The stored value; Integer -1 without preferences; PreferenceNotFoundException
+    // for an absent key.
+    virtual fw::Variant Get(const std::string& key);
+    // Creates the preferences folder when missing and reads the file. False when the
+    // file is missing or holds no valid JSON; the preferences are then unchanged.
+    virtual bool Load();
+    virtual fw::Variant Operator_Lookup(const std::string& key);
+    virtual void Operator_Lookup(const std::string& key, const fw::Variant& value);
+    // Writes the whole file, or leaves the old one as it was. False before Load or
+    // Remove has found the file, and when writing fails.
+    virtual bool Save();
+    virtual void Set(const std::string& key, const fw::Variant& value);
+    // Deletes the preferences file; the preferences in memory stay.
+    virtual void Remove();
+    // A Boolean, or Nil without preferences.
+    virtual fw::Variant Has(const std::string& key);
+
+    // Typed reads that cut the value's compact JSON text at its commas (and colons)
+    // instead of walking it. PreferenceNotFoundException for an absent key.
+    virtual std::vector<std::int64_t> GetArrayInteger(const std::string& key);
+    virtual std::vector<std::string> GetArrayString(const std::string& key);
+    virtual std::vector<fw::Variant> GetArrayVariant(const std::string& key);
+    virtual fw::Ref<fw::Dictionary> GetDictionary(const std::string& key);
+
+protected:
+    fw::Ref<fw::JSONItem> mPrefs;
+    fw::Ref<fw::FolderItem> mPrefsFile;
+    std::string mAppName;
+
+private:
+    fw::Ref<fw::FolderItem> PrefsFolder() const;
+    fw::Ref<fw::FolderItem> PrefsFileIn(const fw::Ref<fw::FolderItem>& folder) const;
+    // The compact text of the array or object stored under key.
+    std::string CompactText(const std::string& key) const;
+    std::vector<std::string> ArrayPieces(const std::string& key) const;
+};
+
+}  // namespace Preferences

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "TempFolder.h"
+#include "framework/FolderItem.h"
+#include "framework/RuntimeException.h"
+#include "framework/SpecialFolder.h"
+
+using namespace fw;
+
+TEST(FolderItem, NamesAndParents) {
+    const auto item = FolderItem::FromPath("/a/b/Font.TTF/");
+    EXPECT_EQ(item->NativePath(), "/a/b/Font.TTF");
+    EXPECT_EQ(item->Name(), "Font.TTF");
+    EXPECT_EQ(item->Parent()->NativePath(), "/a/b");
+    EXPECT_EQ(FolderItem::FromPath("/a")->Parent()->NativePath(), "/");
+    EXPECT_TRUE(FolderItem::FromPath("/")->Parent().IsNil());
+    EXPECT_TRUE(FolderItem::FromPath("").IsNil());
+    EXPECT_EQ(FolderItem::FromPath("/")->Child("etc")->NativePath(), "/etc");
+}
+
+TEST(FolderItem, ChildRefusesNamesThatLeaveTheFolder) {
+    const auto folder = FolderItem::FromPath("/tmp");
+    EXPECT_TRUE(folder->Child("").IsNil());
+    EXPECT_TRUE(folder->Child(".").IsNil());
+    EXPECT_TRUE(folder->Child("..").IsNil());
+    EXPECT_TRUE(folder->Child("a/b").IsNil());
+    EXPECT_TRUE(folder->Child("/").IsNil());
+    EXPECT_TRUE(folder->Child(std::string_view("a\0b", 3)).IsNil());
+    EXPECT_EQ(folder->Child("...")->Name(), "...");
+    EXPECT_EQ(folder->Child("a\\b")->Name(), "a\\b");
+}
+
+TEST(FolderItem, ChildFollowsLinksToExistingItems) {
+    TempFolder temp;
+    WriteFile(temp / "real", "x");
+    ASSERT_EQ(::symlink((temp / "real").c_str(), (temp / "link").c_str()), 0);
+    ASSERT_EQ(::symlink((temp / "missing").c_str(), (temp / "dangling").c_str()), 0);
+    const auto folder = FolderItem::FromPath(temp.Path());
+    char real[PATH_MAX];
+    ASSERT_NE(::realpath((temp / "real").c_str(), real), nullptr);
+    EXPECT_EQ(folder->Child("link")->NativePath(), real);
+    EXPECT_EQ(folder->Child("link", false)->NativePath(), temp / "link");
+    const auto dangling = folder->Child("dangling");
+    EXPECT_EQ(dangling->NativePath(), temp / "dangling");
+    EXPECT_TRUE(dangling->Exists());
+    EXPECT_FALSE(folder->Child("nothing")->Exists());
+}
+
+TEST(FolderItem, CreateAndDelete) {
+    TempFolder temp;
+    const auto folder = FolderItem::FromPath(temp / "Family");
+    folder->CreateAsFolder();
+    EXPECT_TRUE(folder->IsFolder());
+    folder->CreateAsFolder();  // again: nothing raised
+    WriteFile(temp / "Family/f", "x");
+    folder->Delete();  // not empty: stays
+    EXPECT_TRUE(folder->Exists());
+    folder->Child("f")->Delete();
+    folder->Delete();
+    EXPECT_FALSE(folder->Exists());
+    FolderItem::FromPath(temp / "no/such/folder")->CreateAsFolder();
+    EXPECT_FALSE(FolderItem::FromPath(temp / "no")->Exists());
+}
+
+TEST(FolderItem, MoveNeverReplacesOrLoses) {
+    TempFolder temp;
+    WriteFile(temp / "font.ttf", "font");
+    WriteFile(temp / "other.ttf", "other");
+    const auto font = FolderItem::FromPath(temp / "font.ttf");
+
+    EXPECT_FALSE(font->MoveFileTo(FolderItem::FromPath(temp / "other.ttf")));
+    EXPECT_EQ(ReadFile(temp / "font.ttf"), "font");
+    EXPECT_EQ(ReadFile(temp / "other.ttf"), "other");
+
+    // Into a path under a file, and across a missing folder: nothing moves.
+    EXPECT_FALSE(font->MoveFileTo(FolderItem::FromPath(temp / "other.ttf/font.ttf")));
+    EXPECT_FALSE(font->MoveFileTo(FolderItem::FromPath(temp / "missing/font.ttf")));
+    EXPECT_FALSE(font->MoveFileTo(nullptr));
+    EXPECT_FALSE(font->MoveFileTo(font));
+    EXPECT_EQ(ReadFile(temp / "font.ttf"), "font");
+
+    ::mkdir((temp / "Family").c_str(), 0777);
+    EXPECT_TRUE(font->MoveFileTo(FolderItem::FromPath(temp / "Family/font.ttf")));
+    EXPECT_FALSE(font->Exists());
+    EXPECT_EQ(ReadFile(temp / "Family/font.ttf"), "font");
+}
+
+TEST(FolderItem, MoveAcrossFileSystemsCopiesThenRemoves) {
+    // /dev/shm is tmpfs, usually another file system than the temporary folder.
+    struct stat shm {};
+    struct stat tmp {};
+    TempFolder temp;
+    if (::stat("/dev/shm", &shm) != 0 || ::stat(temp.Path().c_str(), &tmp) != 0 ||
+        shm.st_dev == tmp.st_dev || ::access("/dev/shm", W_OK) != 0) {
+        GTEST_SKIP() << "no second writable file system";
+    }
+    const std::string source = temp / "font.otf";
+    WriteFile(source, std::string(200000, 'f'));
+    ::chmod(source.c_str(), 0640);
+    const std::string target = "/dev/shm/fw_core_move_" + std::to_string(::getpid());
+    WriteFile(target, "kept");
+    EXPECT_FALSE(FolderItem::FromPath(source)->MoveFileTo(FolderItem::FromPath(target)));
+    EXPECT_EQ(ReadFile(target), "kept");
+    EXPECT_EQ(ReadFile(source).size(), 200000u);
+    ::unlink(target.c_str());
+
+    EXPECT_TRUE(FolderItem::FromPath(source)->MoveFileTo(FolderItem::FromPath(target)));
+    EXPECT_EQ(ReadFile(target), std::string(200000, 'f'));
+    struct stat moved {};
+    ASSERT_EQ(::stat(target.c_str(), &moved), 0);
+    EXPECT_EQ(moved.st_mode & 0777, 0640u);
+    EXPECT_FALSE(FolderItem::FromPath(source)->Exists());
+    ::unlink(target.c_str());
+}
+
+TEST(FolderItem, ShellPathQuoting) {
+    EXPECT_EQ(FolderItem::FromPath("/usr/bin/spot")->ShellPath(), "/usr/bin/spot");
+    EXPECT_EQ(FolderItem::FromPath("/a b")->ShellPath(), "'/a b'");
+    EXPECT_EQ(FolderItem::FromPath("/it's")->ShellPath(), "'/it'\\''s'");
+    EXPECT_EQ(FolderItem::FromPath("/$(x)")->ShellPath(), "'/$(x)'");
+}
+
+TEST(SpecialFolder, ResourcesBesideTheExecutable) {
+    SetExecutablePath("/Apps/Tessary/Tessary");
+    EXPECT_EQ(ExecutableFile()->Name(), "Tessary");
+    EXPECT_EQ(SpecialFolder::Resources()->NativePath(), "/Apps/Tessary/Resources");
+    SetExecutablePath("");
+    EXPECT_EQ(ExecutableFile()->Name(), "fw_core_tests");
+}
+
+TEST(SpecialFolder, ApplicationDataFromTheEnvironment) {
+    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
+    const std::string config = savedConfig ? savedConfig : "";
+    ::setenv("HOME", "/home/someone", 1);
+    ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    EXPECT_EQ(SpecialFolder::ApplicationData()->NativePath(), "/cfg");
+    ::setenv("XDG_CONFIG_HOME", "", 1);
+    EXPECT_EQ(SpecialFolder::ApplicationData()->NativePath(), "/home/someone/.config");
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(SpecialFolder::ApplicationData()->NativePath(), "/home/someone/.config");
+    ::setenv("HOME", savedHome.c_str(), 1);
+    if (savedConfig) {
+        ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    }
+}

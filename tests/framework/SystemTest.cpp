@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "TempFolder.h"
+#include "framework/MsgBox.h"
+#include "framework/SpecialFolder.h"
+#include "framework/System.h"
+
+using namespace fw;
+
+namespace {
+
+// A fake application folder with Resources/locale, and a clean language environment.
+class Localisation : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(temp_ / "Resources/locale");
+        SetExecutablePath(temp_ / "Tessary");
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+            if (const char* value = std::getenv(name)) {
+                saved_.emplace_back(name, value);
+            }
+            ::unsetenv(name);
+        }
+    }
+    void TearDown() override {
+        SetExecutablePath("");
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+            ::unsetenv(name);
+        }
+        for (const auto& [name, value] : saved_) {
+            ::setenv(name.c_str(), value.c_str(), 1);
+        }
+    }
+    std::string Lookup(const char* key, const char* english, const char* language = "") {
+        return SystemObject()->GetLocalizedString_(key, english, language);
+    }
+
+    TempFolder temp_;
+    std::vector<std::pair<std::string, std::string>> saved_;
+};
+
+}  // namespace
+
+TEST_F(Localisation, EnglishDefaultWithoutTranslation) {
+    EXPECT_EQ(Lookup("Localized.Completed", "Completed."), "Completed.");
+    ::setenv("LANG", "ja_JP.UTF-8", 1);
+    EXPECT_EQ(Lookup("Localized.Completed", "Completed."), "Completed.");  // no file
+    WriteFile(temp_ / "Resources/locale/ja.json", "{broken");
+    EXPECT_EQ(Lookup("Localized.Completed", "Completed."), "Completed.");
+    WriteFile(temp_ / "Resources/locale/ja.json", R"j({"Localized.kRun": 5})j");
+    EXPECT_EQ(Lookup("Localized.kRun", "Run"), "Run");  // not a text
+}
+
+TEST_F(Localisation, TranslationFromThePlatformLanguage) {
+    WriteFile(temp_ / "Resources/locale/ja.json", R"j({"Localized.kRun": "実行"})j");
+    WriteFile(temp_ / "Resources/locale/fr_CA.json", R"j({"Localized.kRun": "Exécuter (CA)"})j");
+    ::setenv("LANG", "C", 1);
+    ::setenv("LANGUAGE", "ja_JP:fr", 1);
+    EXPECT_EQ(Lookup("Localized.kRun", "Run"), "実行");  // ja_JP falls back to ja
+    EXPECT_EQ(Lookup("Localized.kQuit", "Quit"), "Quit");
+    ::unsetenv("LANGUAGE");
+    ::setenv("LC_ALL", "POSIX", 1);
+    ::setenv("LC_MESSAGES", "fr_CA.UTF-8", 1);
+    EXPECT_EQ(Lookup("Localized.kRun", "Run"), "Exécuter (CA)");
+    EXPECT_EQ(Lookup("Localized.kRun", "Run", "ja"), "実行");  // an explicit code wins
+    // The files are read at every lookup.
+    WriteFile(temp_ / "Resources/locale/ja.json", R"j({"Localized.kRun": "走る"})j");
+    EXPECT_EQ(Lookup("Localized.kRun", "Run", "ja"), "走る");
+    EXPECT_EQ(Lookup("Localized.kRun", "Run", "../ja"), "Run");
+}
+
+TEST(MsgBox, GoesToThePresenter) {
+    std::vector<std::string> shown;
+    SetMsgBoxPresenter([&](const std::string& text) { shown.push_back(text); });
+    MsgBox("RegEx error: \nboom");
+    SetMsgBoxPresenter(nullptr);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], "RegEx error: \nboom");
+}
