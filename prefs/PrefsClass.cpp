@@ -43,12 +43,19 @@ bool PrefsClass::Load() {
     auto stream = fw::TextInputStream::Open(mPrefsFile);
     const std::string text = stream->ReadAll();
     stream->Close();
+    // A file whose top level is no object holds no preferences: it counts as invalid,
+    // so start-up goes on with the defaults and the exit write replaces it.
+    auto loaded = fw::New<fw::JSONItem>();
     try {
-        mPrefs->Load(text);
-        return true;
+        loaded->Load(text);
     } catch (const fw::JSONException&) {
         return false;
     }
+    if (loaded->IsArray()) {
+        return false;
+    }
+    mPrefs->Load(text);
+    return true;
 }
 
 fw::Variant PrefsClass::Operator_Lookup(const std::string& key) {

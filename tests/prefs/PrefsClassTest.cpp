@@ -153,13 +153,17 @@ TEST_F(PrefsClassTest, WithoutPreferencesObject) {
     EXPECT_NO_THROW(prefs.Set("WindowLTWH", 1));
 }
 
-TEST_F(PrefsClassTest, TopLevelArrayLoadsButRefusesKeys) {
+TEST_F(PrefsClassTest, TopLevelArrayCountsAsInvalidAndIsReplacedBySave) {
     WriteFile("[1, 2]");
     TestPrefs prefs(kAppName);
-    EXPECT_TRUE(prefs.Load());
-    EXPECT_THROW(prefs.Has("WindowLTWH"), fw::JSONException);
-    EXPECT_THROW(prefs.Get("WindowLTWH"), fw::JSONException);
-    EXPECT_THROW(prefs.Set("WindowLTWH", 1), fw::JSONException);
+    EXPECT_FALSE(prefs.Load());
+    EXPECT_FALSE(prefs.Has("WindowLTWH").BooleanValue());
+    prefs.Set("WindowLTWH", fw::Variant(std::vector<std::int64_t>{1, 2, 3, 4}));
+    ASSERT_TRUE(prefs.Save());
+
+    TestPrefs reread(kAppName);
+    ASSERT_TRUE(reread.Load());
+    EXPECT_EQ(reread.GetArrayInteger("WindowLTWH"), (std::vector<std::int64_t>{1, 2, 3, 4}));
 }
 
 TEST_F(PrefsClassTest, AppNameThatIsNoFileNameRaisesInsteadOfEscaping) {
