@@ -1,0 +1,46 @@
+#include "app/AFDKO.h"
+
+#include "app/App.h"
+#include "framework/MessageDialog.h"
+#include "framework/Runtime.h"
+#include "framework/SpecialFolder.h"
+#include "text/Localizable.h"
+
+namespace AFDKO {
+
+fw::Ref<fw::FolderItem> spot;
+
+namespace {
+
+const bool kRegistered = [] {
+    fw::RegisterInitializer([] { spot = nullptr; });
+    return true;
+}();
+
+}  // namespace
+
+void GetSpot() {
+    fw::Ref<fw::FolderItem> resources = fw::SpecialFolder::Resources();
+    spot = resources->Child("spot", true);
+    if (!spot || !spot->Exists()) {
+        ShowAlertQuit();
+    }
+}
+
+void ShowAlertQuit() {
+    auto dialog = fw::New<fw::MessageDialog>();
+    dialog->Icon = 1;
+    dialog->ActionButton->Caption = kQuit("");
+    dialog->CancelButton->Visible = false;
+    dialog->AlternateActionButton->Visible = false;
+    dialog->Message = "spot がありません。";
+    dialog->Explanation = "終了します。";
+    dialog->ShowModal();
+    App()->Quit(0);
+}
+
+std::string kQuit(const std::string& language) {
+    return LocalizedText("AFDKO.kQuit", "Quit", language);
+}
+
+}  // namespace AFDKO

@@ -1,0 +1,10 @@
+#include "cocoa/ClassRegistry.h"
+
+namespace cocoa::detail {
+
+void DefineClasses() {
+    DefineFoundationClasses();
+    DefineAppKitClasses();
+}
+
+}  // namespace cocoa::detail

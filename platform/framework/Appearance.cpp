@@ -1,0 +1,12 @@
+#include "Appearance.h"
+
+#include "UiRuntime.h"
+
+namespace fw {
+
+bool IsDarkMode() {
+    Backend* backend = UiRuntime::Get().ActiveBackend();
+    return backend && backend->IsDarkMode();
+}
+
+}  // namespace fw

@@ -1,0 +1,81 @@
+#include "window/NameRecords.h"
+
+#include <array>
+
+#include "framework/Strings.h"
+#include "text/RegExXojo.h"
+
+namespace NameRecords {
+
+namespace {
+
+struct SelectionRow {
+    const char* nameID;
+    const char* language;
+    bool endsScan;
+};
+
+// Family names in the languages the program knows, in the order they are tried.
+constexpr std::array<SelectionRow, 12> kSelection{{
+    {"1", "0", false},
+    {"16", "0", false},
+    {"1", "404", false},
+    {"16", "404", true},
+    {"1", "409", false},
+    {"16", "409", false},
+    {"1", "411", false},
+    {"16", "411", true},
+    {"1", "412", false},
+    {"16", "412", true},
+    {"1", "804", false},
+    {"16", "804", true},
+}};
+
+const SelectionRow* Select(const Record& record) {
+    for (const SelectionRow& row : kSelection) {
+        if (fw::StringEquals(record.nameID, row.nameID) &&
+            fw::StringEquals(record.language, row.language)) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::optional<Record> Parse(const std::string& line) {
+    std::vector<std::string> fields = fw::Split(line, ",");
+    if (fields.size() != 6) {
+        return std::nullopt;
+    }
+    if (!fw::StringEquals(fw::Left(fields[0], 1), "[")) {
+        return std::nullopt;
+    }
+    return Record{fw::Trim(fields[2]), fw::Trim(fields[3]), fields[5]};
+}
+
+std::string TextOf(const std::string& field) {
+    // ".*?" rather than ".+?": an empty name string gives an empty text, not the whole
+    // field.
+    return RegExXojo::Replace(field, ".+<(.*?)>", "\\1", 0, true);
+}
+
+std::string ChooseFamilyName(const std::vector<std::string>& lines) {
+    std::string chosen;
+    for (const std::string& line : lines) {
+        std::optional<Record> record = Parse(line);
+        if (!record) {
+            continue;
+        }
+        const std::string text = TextOf(record->field);
+        if (const SelectionRow* row = Select(*record)) {
+            chosen = text;
+            if (row->endsScan) {
+                break;
+            }
+        }
+    }
+    return chosen;
+}
+
+}  // namespace NameRecords
