@@ -1,0 +1,115 @@
+#include "QtDesktopServices.h"
+
+#include <sys/stat.h>
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileIconProvider>
+#include <QIcon>
+#include <QMimeDatabase>
+#include <QPainter>
+#include <QStyle>
+#include <QUrl>
+#include <fstream>
+
+#include "FileUri.h"
+#include "QtConversions.h"
+
+namespace fw::qt {
+
+namespace {
+
+enum class FileKind { Missing, File, Folder };
+
+FileKind KindOf(const std::string& path) {
+    struct stat info {};
+    if (path.empty() || ::stat(path.c_str(), &info) != 0) {
+        return FileKind::Missing;
+    }
+    return S_ISDIR(info.st_mode) ? FileKind::Folder : FileKind::File;
+}
+
+// Read through the C library so that a name that is not valid UTF-8 still opens.
+QByteArray LeadingBytes(const std::string& path) {
+    constexpr std::streamsize kSniffSize = 4096;
+    std::ifstream file(path, std::ios::binary);
+    QByteArray bytes(kSniffSize, '\0');
+    file.read(bytes.data(), kSniffSize);
+    bytes.resize(static_cast<qsizetype>(std::max<std::streamsize>(file.gcount(), 0)));
+    return bytes;
+}
+
+QString LastComponent(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    return QFile::decodeName(QByteArray(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+QIcon ThemeIcon(const std::string& path, FileKind kind) {
+    QMimeDatabase database;
+    const QMimeType type =
+        kind == FileKind::Folder
+            ? database.mimeTypeForName(QStringLiteral("inode/directory"))
+            : database.mimeTypeForFileNameAndData(LastComponent(path), LeadingBytes(path));
+    QIcon icon = QIcon::fromTheme(type.iconName(), QIcon::fromTheme(type.genericIconName()));
+    if (!icon.isNull()) {
+        return icon;
+    }
+    const QFileIconProvider provider;
+    icon = provider.icon(kind == FileKind::Folder ? QFileIconProvider::Folder
+                                                  : QFileIconProvider::File);
+    if (!icon.isNull()) {
+        return icon;
+    }
+    return QApplication::style()->standardIcon(kind == FileKind::Folder ? QStyle::SP_DirIcon
+                                                                        : QStyle::SP_FileIcon);
+}
+
+}  // namespace
+
+RgbaImage FileIconImage(const std::string& path, int pixelSize) {
+    const FileKind kind = KindOf(path);
+    if (kind == FileKind::Missing || pixelSize <= 0) {
+        return {};
+    }
+    const QIcon icon = ThemeIcon(path, kind);
+    QImage image(pixelSize, pixelSize, QImage::Format_RGBA8888);
+    image.fill(Qt::transparent);
+    {
+        // paint() scales the best pixmap into the square, keeping its proportions.
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        icon.paint(&painter, QRect(0, 0, pixelSize, pixelSize));
+    }
+    return ToRgbaImage(image);
+}
+
+bool RevealInFileManager(const std::string& path) {
+    if (KindOf(path) == FileKind::Missing) {
+        return false;
+    }
+    const std::string encoded = FileUriFromPath(path);
+    const QString uri = QString::fromLatin1(encoded.data(), static_cast<qsizetype>(encoded.size()));
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.FileManager1"),
+            QStringLiteral("/org/freedesktop/FileManager1"),
+            QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+        call << QStringList{uri} << QString();
+        const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
+        if (reply.type() == QDBusMessage::ReplyMessage) {
+            return true;
+        }
+    }
+    const auto slash = path.find_last_of('/');
+    const std::string folder =
+        slash == 0 || slash == std::string::npos ? "/" : path.substr(0, slash);
+    return QDesktopServices::openUrl(
+        QUrl::fromEncoded(QByteArray::fromStdString(FileUriFromPath(folder))));
+}
+
+}  // namespace fw::qt

@@ -1,0 +1,113 @@
+#include "QtDialogs.h"
+
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextDocument>
+
+#include "QtConversions.h"
+
+namespace fw::qt {
+
+namespace {
+
+QMessageBox::Icon IconFor(int icon) {
+    switch (icon) {
+        case 0:
+            return QMessageBox::Information;
+        case 1:
+            return QMessageBox::Warning;
+        case 2:
+            return QMessageBox::Critical;
+        case 3:
+            return QMessageBox::Question;
+        default:
+            return QMessageBox::NoIcon;
+    }
+}
+
+QPushButton* AddButton(QMessageBox& box, const DialogButtonState& state,
+                       QMessageBox::ButtonRole role) {
+    if (!state.Visible) {
+        return nullptr;
+    }
+    return box.addButton(ToQString(state.Caption), role);
+}
+
+QPointer<QMessageBox>& OpenAboutBox() {
+    static QPointer<QMessageBox> box;
+    return box;
+}
+
+}  // namespace
+
+DialogResult ShowMessageDialog(const DialogRequest& request, QWidget* parent) {
+    QMessageBox box(parent);
+    box.setIcon(IconFor(request.Icon));
+    box.setWindowTitle(ToQString(request.Title));
+    // The texts are plain: a message that looks like markup is shown as written.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(ToQString(request.Message));
+    if (!request.Explanation.empty()) {
+        box.setInformativeText(
+            Qt::convertFromPlainText(ToQString(request.Explanation), Qt::WhiteSpaceNormal));
+    }
+    QPushButton* action = AddButton(box, request.ActionButton, QMessageBox::AcceptRole);
+    QPushButton* cancel = AddButton(box, request.CancelButton, QMessageBox::RejectRole);
+    QPushButton* alternate =
+        AddButton(box, request.AlternateActionButton, QMessageBox::DestructiveRole);
+    if (action != nullptr) {
+        box.setDefaultButton(action);
+    }
+    if (cancel != nullptr) {
+        box.setEscapeButton(cancel);
+    }
+    if (parent != nullptr) {
+        box.setWindowModality(Qt::WindowModal);
+        QEventLoop loop;
+        QObject::connect(&box, &QMessageBox::finished, &loop, &QEventLoop::quit);
+        box.open();
+        loop.exec(QEventLoop::DialogExec);
+    } else {
+        box.setWindowModality(Qt::ApplicationModal);
+        box.exec();
+    }
+    QAbstractButton* clicked = box.clickedButton();
+    if (clicked != nullptr && clicked == alternate) {
+        return DialogResult::Alternate;
+    }
+    if (clicked != nullptr && clicked == action) {
+        return DialogResult::Action;
+    }
+    if (cancel != nullptr) {
+        return DialogResult::Cancel;
+    }
+    return DialogResult::Action;
+}
+
+void ShowAboutBox(const std::string& name, const std::string& version, QWidget* parent) {
+    QPointer<QMessageBox>& open = OpenAboutBox();
+    if (!open) {
+        // Owned by Qt from here: it deletes itself when closed.
+        open = new QMessageBox(parent);
+        open->setAttribute(Qt::WA_DeleteOnClose);
+        open->setWindowModality(Qt::NonModal);
+        open->setIcon(QMessageBox::Information);
+        open->setTextFormat(Qt::PlainText);
+        open->addButton(QMessageBox::Ok);
+    }
+    open->setWindowTitle(QStringLiteral("About ") + ToQString(name));
+    open->setText(ToQString(name) + QStringLiteral("\nVersion ") + ToQString(version));
+    open->show();
+    open->raise();
+    open->activateWindow();
+}
+
+void CloseAboutBox() {
+    if (QPointer<QMessageBox>& open = OpenAboutBox()) {
+        open->close();
+    }
+}
+
+}  // namespace fw::qt

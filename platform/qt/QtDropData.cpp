@@ -1,0 +1,31 @@
+#include "QtDropData.h"
+
+#include <QFile>
+#include <QMimeData>
+#include <QUrl>
+
+#include "FileUri.h"
+
+namespace fw::qt {
+
+std::vector<std::string> DroppedPaths(const QMimeData* data) {
+    if (data == nullptr) {
+        return {};
+    }
+    const QString uriListType = QStringLiteral("text/uri-list");
+    if (data->hasFormat(uriListType)) {
+        const QByteArray raw = data->data(uriListType);
+        return LocalPathsFromUriList(
+            std::string_view(raw.constData(), static_cast<std::size_t>(raw.size())));
+    }
+    std::vector<std::string> paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            const QByteArray path = QFile::encodeName(url.toLocalFile());
+            paths.emplace_back(path.constData(), static_cast<std::size_t>(path.size()));
+        }
+    }
+    return paths;
+}
+
+}  // namespace fw::qt

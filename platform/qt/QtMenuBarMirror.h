@@ -1,0 +1,55 @@
+#pragma once
+// A QMenuBar that mirrors a framework menu bar: one QMenu per menu, one QAction per
+// item, separators for "-". The model keeps the state; the mirror re-reads an item
+// whenever the model reports a change, and a menu each time it is about to open, after
+// the model has raised EnableMenu for it. Choosing an item goes back to the model.
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QPointer>
+#include <cstdint>
+#include <map>
+#include <vector>
+
+#include "framework/Backend.h"
+#include "framework/MenuBar.h"
+
+class QMenu;
+class QWidget;
+
+namespace fw::qt {
+
+class QtMenuBarMirror {
+public:
+    // Builds the QMenuBar as a child of window.
+    QtMenuBarMirror(QWidget* window, Ref<MenuBar> bar, BackendHost& host);
+    ~QtMenuBarMirror();
+    QtMenuBarMirror(const QtMenuBarMirror&) = delete;
+    QtMenuBarMirror& operator=(const QtMenuBarMirror&) = delete;
+
+    const Ref<MenuBar>& Bar() const { return bar_; }
+    QMenuBar* Widget() const { return widget_; }
+
+    // Before a key press is matched against the shortcuts: the menus that hold an item
+    // with this shortcut get their EnableMenu pass, so that the shortcut acts on the
+    // state the item would show.
+    void PrepareShortcut(const QKeySequence& keys);
+
+private:
+    void Rebuild();
+    void AddItems(QMenu* menu, const Ref<MenuItem>& parent);
+    void Refresh(MenuItem& item);
+    void RefreshChildren(const Ref<MenuItem>& menu);
+    void MenuAboutToShow(const Ref<MenuItem>& menu);
+
+    Ref<MenuBar> bar_;
+    BackendHost& host_;
+    QPointer<QMenuBar> widget_;
+    std::int64_t observerId_{0};
+    // The model's item for each action, and the action for each item.
+    std::map<const MenuItem*, QPointer<QAction>> actions_;
+    std::vector<Ref<MenuItem>> items_;
+};
+
+}  // namespace fw::qt

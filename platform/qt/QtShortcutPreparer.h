@@ -1,0 +1,27 @@
+#pragma once
+// Gives a menu its EnableMenu pass before a key press is matched against the menu
+// shortcuts, as a Mac menu validates its items before it performs a key equivalent:
+// Qt ignores the shortcut of a disabled action, so the action must show the state the
+// model gives it at the moment of the key press.
+
+#include <QObject>
+
+namespace fw::qt {
+
+class QtShortcutPreparer : public QObject {
+public:
+    // Watches every event of the application.
+    QtShortcutPreparer();
+    ~QtShortcutPreparer() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // An ignored ShortcutOverride travels up the widget chain; one pass per key press.
+    const QEvent* lastEvent_{nullptr};
+    unsigned long long lastTimestamp_{0};
+    int lastKey_{0};
+};
+
+}  // namespace fw::qt

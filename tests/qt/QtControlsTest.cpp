@@ -1,0 +1,163 @@
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "QtTestSupport.h"
+#include "framework/Picture.h"
+
+namespace fw::qt::test {
+namespace {
+
+using QtControls = QtBackendTest;
+
+Ref<Picture> SolidPicture(int side, Color color) {
+    auto picture = New<Picture>(side, side);
+    auto g = picture->Graphics();
+    g->SetForeColor(color);
+    g->FillRect(0, 0, side, side);
+    return picture;
+}
+
+TEST_F(QtControls, ButtonClickReachesTheModelOnlyWhenEnabled) {
+    OpenWindow(1, {0, 0, 460, 300});
+    ControlState state = Control(ControlKind::PushButton, {20, 16, 80, 20});
+    state.Caption = "Run";
+    state.Enabled = false;
+    state.Default = true;
+    backend->CreateControl(1, 2, state);
+    auto* button = qobject_cast<QPushButton*>(backend->ControlWidget(2));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), "Run");
+    EXPECT_TRUE(button->isDefault());
+
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(host.clicks.empty());
+
+    state.Enabled = true;
+    backend->UpdateControl(2, state);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(host.clicks, std::vector<PeerId>{2});
+
+    // Return in the window presses its default button.
+    QTest::keyClick(backend->WindowWidget(1), Qt::Key_Return);
+    EXPECT_EQ(host.clicks.size(), 2u);
+}
+
+TEST_F(QtControls, ModelDestroysTheButtonFromInsideItsClick) {
+    OpenWindow(1, {0, 0, 460, 300});
+    backend->CreateControl(1, 2, Control(ControlKind::PushButton, {20, 16, 80, 20}));
+    QPointer<QWidget> button = backend->ControlWidget(2);
+    host.onClick = [this](PeerId) { backend->DestroyWindow(1); };
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(host.clicks.size(), 1u);
+    EXPECT_EQ(backend->ControlWidget(2), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(button.isNull());
+}
+
+TEST_F(QtControls, LabelShowsPlainTextWithAlignmentAndColour) {
+    OpenWindow(1, {0, 0, 460, 300});
+    ControlState state = Control(ControlKind::Label, {112, 16, 328, 20});
+    state.Text = "<b>3 files</b>";
+    state.TextAlignment = 3;
+    state.TextColor = 0x00FF0000;
+    backend->CreateControl(1, 2, state);
+    auto* label = qobject_cast<QLabel*>(backend->ControlWidget(2));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), "<b>3 files</b>");
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(label->alignment().testFlag(Qt::AlignRight));
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+
+    // Black is the default: the platform's own text colour, light or dark.
+    QPalette dark = label->parentWidget()->palette();
+    dark.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE));
+    label->parentWidget()->setPalette(dark);
+    state.TextColor = 0x00000000;
+    backend->UpdateControl(2, state);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0xEE, 0xEE, 0xEE));
+
+    state.Visible = false;
+    backend->UpdateControl(2, state);
+    EXPECT_FALSE(label->isVisible());
+}
+
+class QtList : public QtBackendTest {
+protected:
+    QTreeWidget* OpenList(int rowCount) {
+        OpenWindow(1, {0, 0, 460, 300});
+        ControlState state = Control(ControlKind::Listbox, {0, 48, 460, 252});
+        state.DefaultRowHeight = 23;
+        state.HasBorder = false;
+        backend->CreateControl(1, 2, state);
+        std::vector<ListRowState> rows;
+        for (int i = 0; i < rowCount; ++i) {
+            ListRowState row;
+            row.Cells = {"Font" + std::to_string(i) + ".otf"};
+            row.RowPicture =
+                New<Picture>(16, 16,
+                             std::vector<Ref<Picture>>{SolidPicture(16, Color(0, 0, 255)),
+                                                       SolidPicture(32, Color(0, 0, 255))});
+            rows.push_back(row);
+        }
+        backend->SetListRows(2, rows);
+        auto* tree = qobject_cast<QTreeWidget*>(backend->ControlWidget(2));
+        EXPECT_NE(tree, nullptr);
+        return tree;
+    }
+
+    QPoint RowCentre(QTreeWidget* tree, int row) {
+        return tree->visualItemRect(tree->topLevelItem(row)).center();
+    }
+};
+
+TEST_F(QtList, RowsShowCellsPicturesAndTheModelsRowHeight) {
+    QTreeWidget* tree = OpenList(3);
+    ASSERT_EQ(tree->topLevelItemCount(), 3);
+    EXPECT_EQ(tree->topLevelItem(1)->text(0), "Font1.otf");
+    EXPECT_TRUE(tree->isHeaderHidden());
+    EXPECT_EQ(tree->frameShape(), QFrame::NoFrame);
+    const QIcon icon = tree->topLevelItem(0)->icon(0);
+    EXPECT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.availableSizes().size(), 2);
+    EXPECT_EQ(tree->visualItemRect(tree->topLevelItem(0)).height(), 23);
+
+    backend->SetListRows(2, {});
+    EXPECT_EQ(tree->topLevelItemCount(), 0);
+}
+
+TEST_F(QtList, StripesComeFromTheModelAndSelectedRowsKeepTheSelectionLook) {
+    QTreeWidget* tree = OpenList(3);
+    backend->SetListSelection(2, {1});
+    EXPECT_TRUE(host.selections.empty());  // the model's own change is not echoed
+    const QImage shot = tree->viewport()->grab().toImage();
+    EXPECT_FALSE(host.paintedRows.empty());
+    const int right = tree->viewport()->width() - 5;
+    EXPECT_EQ(shot.pixelColor(right, RowCentre(tree, 0).y()), QColor(0xF1, 0xF2, 0xF2));
+    EXPECT_EQ(shot.pixelColor(right, RowCentre(tree, 2).y()), QColor(0xF1, 0xF2, 0xF2));
+    // Row 1 is odd (the model's red) but selected: the platform's highlight instead.
+    const QColor selected = shot.pixelColor(right, RowCentre(tree, 1).y());
+    EXPECT_NE(selected, QColor(255, 0, 0));
+    EXPECT_NE(selected, QColor(0xF1, 0xF2, 0xF2));
+}
+
+TEST_F(QtList, ClicksAndDoubleClicksAreReported) {
+    QTreeWidget* tree = OpenList(3);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, RowCentre(tree, 2));
+    ASSERT_FALSE(host.selections.empty());
+    EXPECT_EQ(host.selections.back().second, std::vector<int>{2});
+
+    // A real double-click: click, then press, double-click and release.
+    const QPoint row1 = RowCentre(tree, 1);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, row1);
+    QTest::mousePress(tree->viewport(), Qt::LeftButton, Qt::NoModifier, row1);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, row1);
+    QTest::mouseRelease(tree->viewport(), Qt::LeftButton, Qt::NoModifier, row1);
+    ASSERT_EQ(host.doubleClicks.size(), 1u);
+    EXPECT_EQ(host.doubleClicks[0], (std::pair<PeerId, int>{2, 1}));
+    EXPECT_EQ(host.selections.back().second, std::vector<int>{1});
+}
+
+}  // namespace
+}  // namespace fw::qt::test

@@ -1,0 +1,83 @@
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+#include "QtTestSupport.h"
+
+namespace fw::qt::test {
+namespace {
+
+using QtDrop = QtBackendTest;
+
+// Sends a drag enter, then the drop, as the window system would; true when the window
+// took the drop.
+bool DropOn(QWidget* window, const QMimeData& data) {
+    const QPoint at(window->width() / 2, window->height() / 2);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &enter);
+    if (!enter.isAccepted()) {
+        return false;
+    }
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &drop);
+    return drop.isAccepted();
+}
+
+TEST_F(QtDrop, NamesSurviveByteForByte) {
+    QWidget* window = OpenWindow(1, {0, 0, 460, 300});
+    backend->SetWindowAcceptsDrops(1, true);
+    const std::vector<std::string> names{
+        "/tmp/with blank.otf", "/tmp/\"quoted\" 'name'.ttf", "/tmp/new\nline.otf",
+        "/tmp/Schrift \xC3\xA4\xE6\x97\xA5\xE6\x9C\xAC.otf", "/tmp/percent%20sign.ttf"};
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const auto& name : names) {
+        urls.push_back(QUrl::fromLocalFile(QString::fromStdString(name)));
+    }
+    data.setUrls(urls);
+
+    ASSERT_TRUE(DropOn(window, data));
+    ASSERT_EQ(host.drops.size(), 1u);
+    EXPECT_EQ(host.drops[0].window, 1u);
+    EXPECT_EQ(host.drops[0].paths, names);
+    ASSERT_EQ(host.offered.size(), 1u);
+    EXPECT_EQ(host.offered[0].paths, names);
+}
+
+TEST_F(QtDrop, NamesThatAreNotUtf8SurviveFromTheRawUriList) {
+    QWidget* window = OpenWindow(1, {0, 0, 460, 300});
+    backend->SetWindowAcceptsDrops(1, true);
+    QMimeData data;
+    data.setData("text/uri-list", "file:///tmp/latin1-%E9t%E9.otf\r\nfile:///tmp/x%FF.ttf\r\n");
+    ASSERT_TRUE(DropOn(window, data));
+    ASSERT_EQ(host.drops.size(), 1u);
+    EXPECT_EQ(host.drops[0].paths,
+              (std::vector<std::string>{"/tmp/latin1-\xE9t\xE9.otf", "/tmp/x\xFF.ttf"}));
+}
+
+TEST_F(QtDrop, RefusedWhenTheModelOrTheWindowSaysNo) {
+    QWidget* window = OpenWindow(1, {0, 0, 460, 300});
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile("/tmp/a.otf")});
+
+    // Drops not switched on.
+    EXPECT_FALSE(window->acceptDrops());
+    backend->SetWindowAcceptsDrops(1, true);
+
+    host.acceptDrops = false;
+    EXPECT_FALSE(DropOn(window, files));
+    EXPECT_EQ(host.offered.size(), 1u);
+
+    host.acceptDrops = true;
+    QMimeData text;
+    text.setText("just text");
+    EXPECT_FALSE(DropOn(window, text));
+    QMimeData web;
+    web.setUrls({QUrl("https://example.org/a.otf")});
+    EXPECT_FALSE(DropOn(window, web));
+    EXPECT_TRUE(host.drops.empty());
+}
+
+}  // namespace
+}  // namespace fw::qt::test

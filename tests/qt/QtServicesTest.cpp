@@ -1,0 +1,89 @@
+#include <QApplication>
+#include <QPalette>
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "QtTestSupport.h"
+#include "qt/QtShortcut.h"
+
+namespace fw::qt::test {
+namespace {
+
+using QtServices = QtBackendTest;
+
+bool HasOpaquePixel(const RgbaImage& image) {
+    for (std::size_t i = 3; i < image.Pixels.size(); i += 4) {
+        if (image.Pixels[i] != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(QtServices, FileIconsForFilesAndFoldersAtTheRequestedSize) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string base = folder.path().toStdString();
+    const std::string font = base + "/Odd \"name\"\n\xFF.otf";
+    std::ofstream(font) << "OTTO";
+
+    for (const int size : {16, 32}) {
+        const RgbaImage icon = backend->FileIcon(font, size);
+        EXPECT_EQ(icon.Width, size);
+        EXPECT_EQ(icon.Height, size);
+        EXPECT_EQ(icon.Pixels.size(), static_cast<std::size_t>(size * size * 4));
+        EXPECT_TRUE(HasOpaquePixel(icon));
+    }
+    const RgbaImage folderIcon = backend->FileIcon(base, 16);
+    EXPECT_EQ(folderIcon.Width, 16);
+    EXPECT_TRUE(HasOpaquePixel(folderIcon));
+
+    EXPECT_TRUE(backend->FileIcon(base + "/missing.otf", 16).IsEmpty());
+    EXPECT_TRUE(backend->FileIcon(font, 0).IsEmpty());
+    EXPECT_TRUE(backend->FileIcon("", 16).IsEmpty());
+}
+
+TEST_F(QtServices, RevealRefusesWhatDoesNotExist) {
+    EXPECT_FALSE(backend->RevealFile("/no/such/file.otf"));
+    EXPECT_FALSE(backend->RevealFile(""));
+}
+
+TEST_F(QtServices, DarkModeFollowsThePalette) {
+    const QPalette original = QApplication::palette();
+    QPalette dark = original;
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+    QApplication::setPalette(dark);
+    EXPECT_TRUE(backend->IsDarkMode());
+    QPalette light = original;
+    light.setColor(QPalette::Window, QColor(0xEE, 0xEE, 0xEE));
+    QApplication::setPalette(light);
+    EXPECT_FALSE(backend->IsDarkMode());
+    QApplication::setPalette(original);
+}
+
+TEST_F(QtServices, QuitBeforeRunReturnsAtOnceAndPostedTasksRunInTheLoop) {
+    std::vector<int> order;
+    backend->Post([&order] { order.push_back(1); });
+    backend->Post([this, &order] {
+        order.push_back(2);
+        backend->Quit();
+    });
+    backend->Run();
+    EXPECT_EQ(order, (std::vector<int>{1, 2}));
+    backend->Run();  // already quit: returns at once
+    EXPECT_EQ(order.size(), 2u);
+}
+
+TEST(QtShortcut, CommandIsCtrlAndOptionIsAlt) {
+    EXPECT_EQ(ToKeySequence("Cmd+W"), QKeySequence(Qt::CTRL | Qt::Key_W));
+    EXPECT_EQ(ToKeySequence("Cmd+Shift+Z"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    EXPECT_EQ(ToKeySequence("Option+Cmd+F1"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F1));
+    EXPECT_EQ(ToKeySequence("Cmd+,"), QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    EXPECT_TRUE(ToKeySequence(std::nullopt).isEmpty());
+    EXPECT_TRUE(ToKeySequence("").isEmpty());
+    EXPECT_TRUE(ToKeySequence("Cmd+").isEmpty());
+    EXPECT_TRUE(ToKeySequence("Cmd+NoSuchKey").isEmpty());
+}
+
+}  // namespace
+}  // namespace fw::qt::test
