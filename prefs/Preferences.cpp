@@ -1,6 +1,7 @@
 #include "prefs/Preferences.h"
 
 #include "app/App.h"
+#include "framework/JSONItem.h"
 #include "framework/Keyboard.h"
 #include "framework/Runtime.h"
 #include "framework/RuntimeException.h"
@@ -36,6 +37,14 @@ bool LoadOrDefault() {
     }
 }
 
+bool HoldsArray(const fw::Variant& value) {
+    if (value.GetType() != fw::Variant::Type::Object) {
+        return false;
+    }
+    auto item = fw::TryCast<fw::JSONItem>(value.ObjectValue());
+    return item && item->IsArray();
+}
+
 }  // namespace
 
 void Initialize(const std::string& appName) {
@@ -57,14 +66,13 @@ void Raed() {
     if (!Prefs->Has(kWindowLTWH).BooleanValue()) {
         return;
     }
-    try {
-        pWindowLTWH = Prefs->GetArrayInteger(kWindowLTWH);
-    } catch (const fw::IllegalCastException&) {
-        // A stored rectangle that is no array: the window keeps its design-time place.
+    // A stored rectangle that is no array (a string, number, Boolean, null or object)
+    // is not read: the window keeps its design-time place and stores a proper one at exit.
+    if (!HoldsArray(Prefs->Get(kWindowLTWH))) {
         pWindowLTWH.clear();
-    } catch (const fw::NilObjectException&) {
-        pWindowLTWH.clear();
+        return;
     }
+    pWindowLTWH = Prefs->GetArrayInteger(kWindowLTWH);
 }
 
 void SetDefault() {

@@ -1,5 +1,8 @@
 #include "window/Window1.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "app/App.h"
 #include "app/FileTypeGroup1.h"
 #include "app/Localized.h"
@@ -166,6 +169,23 @@ void Window1::CreateControls0_() {
     }
 }
 
+namespace {
+
+// A stored position far past any screen is held where adding a window size to it
+// can't overflow; the window is then brought back on screen like any other.
+constexpr std::int64_t kFarOff = 1'000'000'000;
+
+int StoredPosition(std::int64_t value) {
+    return static_cast<int>(std::clamp(value, -kFarOff, kFarOff));
+}
+
+// A stored size is held within the window's own limits.
+int StoredSize(std::int64_t value, int minimum, int maximum) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, minimum, std::max(minimum, maximum)));
+}
+
+}  // namespace
+
 void Window1::Event_Open() {
     AcceptFileDrop(FileTypeGroup1::All());
     if (Preferences::Prefs->Has("WindowLTWH").BooleanValue()) {
@@ -173,11 +193,11 @@ void Window1::Event_Open() {
         // A stored rectangle too short to hold what is read keeps the design-time place.
         const std::size_t needed = Resizeable() ? 4 : 2;
         if (ltwh.size() >= needed) {
-            Left(static_cast<int>(ltwh[0]));
-            Top(static_cast<int>(ltwh[1]));
+            Left(StoredPosition(ltwh[0]));
+            Top(StoredPosition(ltwh[1]));
             if (Resizeable()) {
-                Width(static_cast<int>(ltwh[2]));
-                Height(static_cast<int>(ltwh[3]));
+                Width(StoredSize(ltwh[2], MinimumWidth(), MaximumWidth()));
+                Height(StoredSize(ltwh[3], MinimumHeight(), MaximumHeight()));
             }
         }
     }

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "framework/Graphics.h"
 #include "framework/RuntimeException.h"
@@ -330,11 +331,13 @@ int HeadlessBackend::WindowScreen(PeerId window) {
         return -1;
     }
     const auto& f = found->second.State.Frame;
-    const int x = f.Left + f.Width / 2;
-    const int y = f.Top + f.Height / 2;
+    // In 64 bits: a frame far out (a stored rectangle, say) must not overflow.
+    const std::int64_t x = std::int64_t{f.Left} + f.Width / 2;
+    const std::int64_t y = std::int64_t{f.Top} + f.Height / 2;
     for (std::size_t i = 0; i < screens_.size(); ++i) {
         const auto& s = screens_[i].Frame;
-        if (x >= s.Left && x < s.Left + s.Width && y >= s.Top && y < s.Top + s.Height) {
+        if (x >= s.Left && x < std::int64_t{s.Left} + s.Width && y >= s.Top &&
+            y < std::int64_t{s.Top} + s.Height) {
             return static_cast<int>(i);
         }
     }

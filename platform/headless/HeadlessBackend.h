@@ -21,7 +21,7 @@
 namespace fw::headless {
 
 struct WindowRecord {
-    WindowState State;  // kept up to date by every call of the model
+    WindowState State;                // kept up to date by every call of the model
     std::vector<PeerRect> FramesSet;  // every frame the model set, in order
     Ref<fw::MenuBar> MenuBar;
     bool AcceptsDrops{false};
