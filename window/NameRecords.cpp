@@ -67,9 +67,10 @@ std::string ChooseFamilyName(const std::vector<std::string>& lines) {
         if (!record) {
             continue;
         }
-        const std::string text = TextOf(record->field);
+        // Only a record that is chosen needs its text: the other records' would be
+        // thrown away, and making it is most of the parsing's cost.
         if (const SelectionRow* row = Select(*record)) {
-            chosen = text;
+            chosen = TextOf(record->field);
             if (row->endsScan) {
                 break;
             }

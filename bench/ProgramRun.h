@@ -1,0 +1,23 @@
+#pragma once
+// One launch of the program on the headless backend: a drop of many files until the
+// list is filled, sorted and labelled, then a drop of the fonts and the run button,
+// which ends in the completion alert.
+
+#include <string>
+#include <vector>
+
+namespace bench {
+
+struct ProgramTimes {
+    double dropSeconds{0};  // the big drop
+    double runSeconds{0};   // Run pressed until the completion alert quit
+    std::string label;      // the label after the big drop
+    bool completed{false};  // the "Completed." alert came
+};
+
+// appFolder gets Tessary/Resources/spot linked to spot; config is the settings folder.
+ProgramTimes RunProgram(const std::string& root, const std::string& spot,
+                        const std::vector<std::string>& dropFiles,
+                        const std::vector<std::string>& fonts);
+
+}  // namespace bench
