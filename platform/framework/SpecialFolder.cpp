@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 
 namespace fw {
@@ -47,15 +48,20 @@ Ref<FolderItem> Resources() {
 }
 
 Ref<FolderItem> ApplicationData() {
+    std::string path;
     const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && *config != '\0') {
-        return FolderItem::FromPath(config);
-    }
     const char* home = std::getenv("HOME");
-    if (home == nullptr || *home == '\0') {
+    if (config != nullptr && *config != '\0') {
+        path = config;
+    } else if (home != nullptr && *home != '\0') {
+        path = std::string(home) + "/.config";
+    } else {
         return nullptr;
     }
-    return FolderItem::FromPath(std::string(home) + "/.config");
+    // A new account may not have the folder yet; programs are expected to make it.
+    std::error_code ignored;
+    std::filesystem::create_directories(path, ignored);
+    return FolderItem::FromPath(path);
 }
 
 }  // namespace SpecialFolder

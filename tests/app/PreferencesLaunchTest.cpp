@@ -91,6 +91,12 @@ TEST_F(PreferencesLaunchTest, FirstLaunchCreatesTheFolderAndWritesTheRectangleAt
     EXPECT_EQ(stored.size(), 1u);
 }
 
+TEST_F(PreferencesLaunchTest, AccountWithoutAConfigurationFolderStillKeepsTheRectangle) {
+    fs::remove_all(ConfigHome());
+    EXPECT_EQ(LaunchAndLeave(), 0);
+    ExpectRectangleStored(Stored(), kDesignLTWH);
+}
+
 TEST_F(PreferencesLaunchTest, SecondLaunchRestoresLeftTopWidthAndHeight) {
     EXPECT_EQ(LaunchAndLeave([this] {
                   Backend().MoveWindow(WindowId(), {200, 120, 700, 500});

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
+#include <filesystem>
 
 #include "TempFolder.h"
 #include "framework/FolderItem.h"
@@ -130,17 +132,20 @@ TEST(SpecialFolder, ResourcesBesideTheExecutable) {
     EXPECT_EQ(ExecutableFile()->Name(), "fw_core_tests");
 }
 
-TEST(SpecialFolder, ApplicationDataFromTheEnvironment) {
+TEST(SpecialFolder, ApplicationDataFromTheEnvironmentIsMadeWhenMissing) {
+    TempFolder temp;
     const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
     const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
     const std::string config = savedConfig ? savedConfig : "";
-    ::setenv("HOME", "/home/someone", 1);
-    ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
-    EXPECT_EQ(SpecialFolder::ApplicationData()->NativePath(), "/cfg");
+    ::setenv("HOME", (temp / "home").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (temp / "cfg/nested").c_str(), 1);
+    EXPECT_EQ(SpecialFolder::ApplicationData()->NativePath(), temp / "cfg/nested");
+    EXPECT_TRUE(std::filesystem::is_directory(temp / "cfg/nested"));
     ::setenv("XDG_CONFIG_HOME", "", 1);
-    EXPECT_EQ(SpecialFolder::ApplicationData()->NativePath(), "/home/someone/.config");
+    EXPECT_EQ(SpecialFolder::ApplicationData()->NativePath(), temp / "home/.config");
+    EXPECT_TRUE(std::filesystem::is_directory(temp / "home/.config"));
     ::unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(SpecialFolder::ApplicationData()->NativePath(), "/home/someone/.config");
+    EXPECT_EQ(SpecialFolder::ApplicationData()->NativePath(), temp / "home/.config");
     ::setenv("HOME", savedHome.c_str(), 1);
     if (savedConfig) {
         ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
