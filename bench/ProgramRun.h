@@ -15,7 +15,7 @@ struct ProgramTimes {
     bool completed{false};  // the "Completed." alert came
 };
 
-// appFolder gets Tessary/Resources/spot linked to spot; config is the settings folder.
+// root gets Tessary/Resources/spot (a link to spot) and config, the settings folder.
 ProgramTimes RunProgram(const std::string& root, const std::string& spot,
                         const std::vector<std::string>& dropFiles,
                         const std::vector<std::string>& fonts);
