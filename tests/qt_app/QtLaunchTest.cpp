@@ -3,9 +3,11 @@
 #include <stdlib.h>
 
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "app/Startup.h"
 #include "framework/Runtime.h"
@@ -44,6 +46,8 @@ void QtLaunchTest::SetUp() {
     fw::SetExecutablePath(app + "/Tessary");
     fs::create_directories(root_ + "/config");
     ::setenv("XDG_CONFIG_HOME", (root_ + "/config").c_str(), 1);
+    ::unsetenv("LANGUAGE");
+    ::setenv("LANG", "C", 1);
     fw::SetExitHook_([this](int status) { exitStatuses.push_back(status); });
 }
 
@@ -93,6 +97,35 @@ void QtLaunchTest::Settle() {
     for (int i = 0; i < 5; ++i) {
         QCoreApplication::processEvents();
     }
+}
+
+void QtLaunchTest::Activate(QWidget& window) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+std::string QtLaunchTest::StoredLTWH() const {
+    std::ifstream in(PrefsFile());
+    std::stringstream text;
+    text << in.rdbuf();
+    std::string compact;
+    for (char c : text.str()) {
+        if (c != ' ' && c != '\n' && c != '\t' && c != '\r') {
+            compact += c;
+        }
+    }
+    const auto start = compact.find("\"WindowLTWH\":[");
+    if (start == std::string::npos) {
+        return "";
+    }
+    const auto open = compact.find('[', start);
+    return compact.substr(open, compact.find(']', open) - open + 1);
+}
+
+std::string QtLaunchTest::ModelLTWH() {
+    auto w = Window1();
+    return "[" + std::to_string(w->Left()) + "," + std::to_string(w->Top()) + "," +
+           std::to_string(w->Width()) + "," + std::to_string(w->Height()) + "]";
 }
 
 }  // namespace qtapptest

@@ -24,6 +24,13 @@ protected:
     int Launch(std::function<void(QWidget&)> script);
     // Lets Qt deliver what the window system reported.
     static void Settle();
+    // Makes the window the active one, as a user's click would.
+    static void Activate(QWidget& window);
+
+    // The stored window rectangle without blanks, "[l,t,w,h]" ("" when there is none),
+    // and the main window's rectangle in the same form.
+    std::string StoredLTWH() const;
+    static std::string ModelLTWH();
 
     const std::string& Root() const { return root_; }
     std::string PrefsFile() const { return root_ + "/config/Tessary/Tessary.pref"; }

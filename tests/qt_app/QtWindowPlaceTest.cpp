@@ -1,8 +1,6 @@
 // The real program on the Qt backend: a window moved, resized and closed in the first
 // launch reopens at that place and size in the second.
 #include <QWidget>
-#include <fstream>
-#include <sstream>
 
 #include "QtLaunchTest.h"
 #include "window/Window1.h"
@@ -14,41 +12,25 @@ using QtWindowPlaceTest = QtLaunchTest;
 
 TEST_F(QtWindowPlaceTest, WindowClosedAtOnePlaceReopensThere) {
     QRect placed;
-    std::vector<int> model;
+    std::string model;
     EXPECT_EQ(Launch([&](QWidget& window) {
                   // Inside the offscreen screen, and above the window's minimum size.
                   window.setGeometry(100, 80, 520, 360);
                   Settle();
                   placed = window.geometry();
-                  auto w = Window1();
-                  model = {w->Left(), w->Top(), w->Width(), w->Height()};
+                  model = ModelLTWH();
                   window.close();  // the last window: the program quits
               }),
               0);
     EXPECT_EQ(placed.size(), QSize(520, 360));
-    ASSERT_EQ(model.size(), 4u);
-    EXPECT_EQ(model[2], 520);
-
-    std::ifstream in(PrefsFile());
-    std::stringstream text;
-    text << in.rdbuf();
-    const std::string expected = std::to_string(model[0]) + "," + std::to_string(model[1]) + "," +
-                                 std::to_string(model[2]) + "," + std::to_string(model[3]);
-    std::string compact;
-    for (char c : text.str()) {
-        if (c != ' ' && c != '\n' && c != '\t' && c != '\r') {
-            compact += c;
-        }
-    }
-    EXPECT_NE(compact.find("\"WindowLTWH\":[" + expected + "]"), std::string::npos) << text.str();
+    EXPECT_EQ(StoredLTWH(), model);
 
     QRect reopened;
-    std::vector<int> reopenedModel;
+    std::string reopenedModel;
     EXPECT_EQ(Launch([&](QWidget& window) {
                   Settle();
                   reopened = window.geometry();
-                  auto w = Window1();
-                  reopenedModel = {w->Left(), w->Top(), w->Width(), w->Height()};
+                  reopenedModel = ModelLTWH();
                   window.close();
               }),
               0);
