@@ -109,8 +109,10 @@ struct ControlState {
     bool HasHeader{false};
     int DefaultRowHeight{-1};  // -1: the platform's standard height
     bool HasBorder{true};
+    bool AllowFocusRing{true};  // the focus frame around the list and its current row
     bool HasHorizontalScrollbar{false};
     bool HasVerticalScrollbar{true};
+    // 0 default, 1 none, 2 thin dotted, 3 thin solid, 4 thick solid, 5 double thin solid
     int GridLinesHorizontalStyle{0};
     int GridLinesVerticalStyle{0};
     bool MultipleSelection{false};
@@ -183,6 +185,11 @@ public:
 
     // The platform asks the application to quit (session end, application menu).
     virtual void QuitRequested() = 0;
+
+    // Sends what the model has deferred (a list's changed rows) to the backend now.
+    // The model sends it by itself when the current event is done; a backend calls this
+    // before it reads back what it mirrors outside the model's events.
+    virtual void FlushPendingUpdates() {}
 };
 
 class Backend {

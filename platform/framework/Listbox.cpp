@@ -23,14 +23,14 @@ void Listbox::AddRow(const std::string& text) {
     row.cells[0] = text;
     rows_.push_back(std::move(row));
     lastIndex_ = ListCount() - 1;
-    SendRows();
+    RowsChanged();
 }
 
 void Listbox::RemoveAllRows() {
     RequireMainThread();
     rows_.clear();
     lastIndex_ = -1;
-    SendRows();
+    RowsChanged();
 }
 
 std::int64_t Listbox::ListIndex() const {
@@ -92,7 +92,7 @@ void Listbox::Cell(std::int64_t row, std::int64_t column, const std::string& tex
         cells.resize(index + 1);
     }
     cells[index] = text;
-    SendRows();
+    RowsChanged();
 }
 
 Variant Listbox::RowTag(std::int64_t row) const {
@@ -114,7 +114,7 @@ void Listbox::RowPicture(std::int64_t row, const Ref<Picture>& picture) {
     RequireMainThread();
     CheckRow(row);
     rows_[static_cast<std::size_t>(row)].picture = picture;
-    SendRows();
+    RowsChanged();
 }
 
 int Listbox::ColumnSortDirection(std::int64_t column) const {
@@ -159,7 +159,7 @@ void Listbox::Sort() {
         sorted.push_back(std::move(rows_[static_cast<std::size_t>(index)]));
     }
     rows_ = std::move(sorted);
-    SendRows();
+    RowsChanged();
 }
 
 bool Listbox::SelectAll() {
@@ -198,22 +198,46 @@ void Listbox::PeerDoubleClicked_(int row) {
     UiRuntime::Get().RaiseEvent([&] { handler(self); });
 }
 
-void Listbox::SendRows() const {
+void Listbox::RowsChanged() {
+    if (rowsPending_) {
+        return;
+    }
+    // A drop adds thousands of rows, each with a picture, then sorts them: the peer gets
+    // the rows once, when the handler is done, instead of after every change.
+    rowsPending_ = true;
+    auto self = std::static_pointer_cast<Listbox>(weak_from_this().lock());
+    if (self) {
+        UiRuntime::Get().ScheduleRowsUpdate(self);
+    } else {
+        FlushRows_();  // not shared: nothing can show it later either
+    }
+}
+
+void Listbox::FlushRows_() {
+    if (!rowsPending_) {
+        return;
+    }
+    rowsPending_ = false;
     Backend* backend = PeerBackend();
     if (!backend) {
         return;
     }
+    backend->SetListRows(Id(), RowStates());
+}
+
+std::vector<ListRowState> Listbox::RowStates() const {
     std::vector<ListRowState> rows;
     rows.reserve(rows_.size());
     for (const auto& r : rows_) {
         rows.push_back(ListRowState{r.cells, r.picture, r.selected});
     }
-    backend->SetListRows(Id(), rows);
+    return rows;
 }
 
 void Listbox::SendSelection() const {
     Backend* backend = PeerBackend();
-    if (!backend) {
+    // Rows still to be sent carry their selection with them.
+    if (!backend || rowsPending_) {
         return;
     }
     std::vector<int> selected;
@@ -227,12 +251,8 @@ void Listbox::SendSelection() const {
 
 void Listbox::CreatePeer_(Backend& backend, PeerId window) const {
     RectControl::CreatePeer_(backend, window);
-    std::vector<ListRowState> rows;
-    for (const auto& r : rows_) {
-        rows.push_back(ListRowState{r.cells, r.picture, r.selected});
-    }
-    if (!rows.empty()) {
-        backend.SetListRows(Id(), rows);
+    if (!rows_.empty()) {
+        backend.SetListRows(Id(), RowStates());
     }
 }
 
@@ -242,6 +262,7 @@ void Listbox::FillState(ControlState& state) const {
     state.HasHeader = HasHeader;
     state.DefaultRowHeight = static_cast<int>(DefaultRowHeight);
     state.HasBorder = HasBorder;
+    state.AllowFocusRing = AllowFocusRing;
     state.HasHorizontalScrollbar = HasHorizontalScrollbar;
     state.HasVerticalScrollbar = HasVerticalScrollbar;
     state.GridLinesHorizontalStyle = GridLinesHorizontalStyle;

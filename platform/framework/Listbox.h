@@ -104,6 +104,9 @@ public:
     // Framework internals, raised by the backend's reports.
     void PeerSelectionChanged_(const std::vector<int>& rows);
     void PeerDoubleClicked_(int row);
+    // Sends the rows to the peer when they changed since they were last sent. Row
+    // changes are sent together when the current event is done (see UiRuntime).
+    void FlushRows_();
     void CreatePeer_(Backend& backend, PeerId window) const override;
 
 protected:
@@ -118,13 +121,15 @@ private:
     };
 
     void CheckRow(std::int64_t row) const;
-    void SendRows() const;
+    void RowsChanged();
+    std::vector<ListRowState> RowStates() const;
     void SendSelection() const;
 
     std::vector<Row> rows_;
     std::int64_t lastIndex_{-1};
     std::vector<int> sortDirections_;
     std::int64_t sortedColumn_{-1};
+    bool rowsPending_{false};
 };
 
 }  // namespace fw

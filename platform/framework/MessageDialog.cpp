@@ -42,6 +42,7 @@ Ref<MessageDialogButton> MessageDialog::ShowModalWithin(const Ref<Window>& paren
         std::fprintf(stderr, "%s\n%s\n", Message.c_str(), Explanation.c_str());
         return ActionButton;
     }
+    UiRuntime::Get().FlushPendingUpdates();  // the window shows its state behind the alert
     switch (backend->ShowDialog(request)) {
         case DialogResult::Cancel:
             return CancelButton;

@@ -43,6 +43,7 @@ void ShowMsgBoxThroughBackend(const std::string& text) {
     DialogRequest request;
     request.Message = text;
     request.IsMsgBox = true;
+    UiRuntime::Get().FlushPendingUpdates();
     backend->ShowDialog(request);
 }
 

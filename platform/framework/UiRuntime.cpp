@@ -50,7 +50,17 @@ void UiRuntime::InitializeBackend() {
     }
 }
 
-void UiRuntime::RaiseEvent(const std::function<void()>& handler) {
+void UiRuntime::RaiseEvent(const std::function<void()>& handler, bool flushAfter) {
+    struct Depth {
+        UiRuntime& runtime;
+        bool flush;
+        Depth(UiRuntime& r, bool f) : runtime(r), flush(f) { ++runtime.eventDepth_; }
+        ~Depth() {
+            if (--runtime.eventDepth_ == 0 && flush) {
+                runtime.FlushPendingUpdates();
+            }
+        }
+    } depth(*this, flushAfter);
     Ref<Object> escaped;
     try {
         escaped = exceptionHelper ? exceptionHelper(handler)
@@ -64,6 +74,28 @@ void UiRuntime::RaiseEvent(const std::function<void()>& handler) {
             carried->Rethrow();
         } catch (const std::exception& e) {
             UnhandledException_(e);
+        }
+    }
+}
+
+void UiRuntime::ScheduleRowsUpdate(const std::shared_ptr<Listbox>& list) {
+    pendingLists_.push_back(list);
+    if (flushPosted_ || eventDepth_ > 0) {
+        return;  // the event's end sends it
+    }
+    // Changed outside any event (a posted task, start-up code): send it from the loop.
+    flushPosted_ = true;
+    backend_->Post([] { Get().FlushPendingUpdates(); });
+}
+
+void UiRuntime::FlushPendingUpdates() {
+    flushPosted_ = false;
+    // Sending may not add to the list, but a list may go away meanwhile.
+    auto pending = std::move(pendingLists_);
+    pendingLists_.clear();
+    for (const auto& weak : pending) {
+        if (auto list = weak.lock()) {
+            list->FlushRows_();
         }
     }
 }
@@ -212,7 +244,8 @@ bool UiRuntime::ListCellBackgroundPaint(PeerId control, int row, int column,
         return false;
     }
     bool answer = false;
-    RaiseEvent([&] { answer = list->Event_CellBackgroundPaint(g, row, column); });
+    // Not while the list paints: the rows it is drawing must stay as they are.
+    RaiseEvent([&] { answer = list->Event_CellBackgroundPaint(g, row, column); }, false);
     return answer;
 }
 

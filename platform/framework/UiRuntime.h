@@ -37,8 +37,14 @@ public:
     std::thread::id MainThread() const { return mainThread_; }
 
     // Raises an event through the exception helper; an exception that escapes the
-    // handler goes to UnhandledException_.
-    void RaiseEvent(const std::function<void()>& handler);
+    // handler goes to UnhandledException_. When the outermost event returns, deferred
+    // peer updates are sent, unless flushAfter is false (paint events).
+    void RaiseEvent(const std::function<void()>& handler, bool flushAfter = true);
+
+    // Deferred peer updates: a list whose rows changed is sent once, when the outermost
+    // event handler returns, before a modal dialog shows, when the backend asks
+    // (FlushPendingUpdates), or at the latest by a task posted to the event loop.
+    void ScheduleRowsUpdate(const std::shared_ptr<Listbox>& list);
 
     // Windows.
     void AddWindow(const Ref<Window>& window);
@@ -80,6 +86,7 @@ public:
     void MenuAboutToShow(const Ref<MenuItem>& menu) override;
     void MenuItemChosen(const Ref<MenuItem>& item) override;
     void QuitRequested() override;
+    void FlushPendingUpdates() override;
 
 private:
     UiRuntime();
@@ -92,6 +99,9 @@ private:
     bool appOpened_{false};
     bool quitting_{false};
     int exitCode_{0};
+    int eventDepth_{0};
+    std::vector<std::weak_ptr<Listbox>> pendingLists_;
+    bool flushPosted_{false};
 };
 
 }  // namespace fw

@@ -68,7 +68,14 @@ const WindowRecord& HeadlessBackend::Window(PeerId window) const {
     return it->second;
 }
 
+void HeadlessBackend::SyncWithModel() const {
+    if (host_) {
+        host_->FlushPendingUpdates();
+    }
+}
+
 const ControlRecord& HeadlessBackend::Control(PeerId control) const {
+    SyncWithModel();
     auto it = controls_.find(control);
     if (it == controls_.end()) {
         throw RuntimeException("No control peer " + std::to_string(control) + ".");
@@ -95,6 +102,7 @@ void HeadlessBackend::ClickButton(PeerId control) {
 }
 
 void HeadlessBackend::SelectRows(PeerId control, const std::vector<int>& rows) {
+    SyncWithModel();
     LiveControl(control).Selection = rows;
     if (host_) {
         host_->ListSelectionChanged(control, rows);
@@ -102,6 +110,7 @@ void HeadlessBackend::SelectRows(PeerId control, const std::vector<int>& rows) {
 }
 
 void HeadlessBackend::DoubleClickRow(PeerId control, int row) {
+    SyncWithModel();
     auto& record = LiveControl(control);
     if (row >= 0 && row < static_cast<int>(record.Rows.size())) {
         SelectRows(control, {row});
@@ -156,6 +165,7 @@ Ref<Picture> HeadlessBackend::PaintWindow(PeerId window) {
 }
 
 std::vector<CellPaint> HeadlessBackend::PaintList(PeerId control) {
+    SyncWithModel();
     const auto& record = LiveControl(control);
     std::vector<CellPaint> painted;
     if (!host_) {
@@ -295,6 +305,7 @@ void HeadlessBackend::UpdateControl(PeerId control, const ControlState& state) {
 void HeadlessBackend::SetListRows(PeerId control, const std::vector<ListRowState>& rows) {
     auto& record = LiveControl(control);
     record.Rows = rows;
+    ++record.RowUpdates;
     record.Selection.clear();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].Selected) {

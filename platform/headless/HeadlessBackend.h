@@ -36,6 +36,7 @@ struct ControlRecord {
     PeerId Window{0};
     ControlState State;
     std::vector<ListRowState> Rows;
+    int RowUpdates{0};  // how many times the model sent the rows
     std::vector<int> Selection;
     bool Destroyed{false};
 };
@@ -157,6 +158,10 @@ private:
     WindowRecord& LiveWindow(PeerId window);
     ControlRecord& LiveControl(PeerId control);
     bool IsLiveControl(PeerId control) const;
+
+    // Reads of the mirrored state and the user's acts on a list first take the model's
+    // deferred updates, as a display would have shown them by then.
+    void SyncWithModel() const;
 
     BackendHost* host_{nullptr};
     std::mutex queueMutex_;

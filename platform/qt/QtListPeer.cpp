@@ -18,7 +18,6 @@ QTreeWidget* MakeTree(QWidget* parent) {
     tree->setRootIsDecorated(false);
     tree->setItemsExpandable(false);
     tree->setUniformRowHeights(true);
-    tree->setAllColumnsShowFocus(true);
     tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tree->header()->setStretchLastSection(true);
@@ -62,6 +61,12 @@ void QtListPeer::UpdateOwn(const ControlState& state) {
     tree_->setColumnCount(columnCount_);
     tree_->setHeaderHidden(!state.HasHeader);
     tree_->setFrameShape(state.HasBorder ? QFrame::StyledPanel : QFrame::NoFrame);
+    // Without a focus ring the list shows neither a focus frame nor a focus mark on its
+    // current row; only selected rows stand out.
+    tree_->setAttribute(Qt::WA_MacShowFocusRect, state.AllowFocusRing);
+    tree_->setAllColumnsShowFocus(state.AllowFocusRing);
+    delegate_->SetLook(state.AllowFocusRing, state.GridLinesHorizontalStyle,
+                       state.GridLinesVerticalStyle);
     tree_->setVerticalScrollBarPolicy(state.HasVerticalScrollbar ? Qt::ScrollBarAsNeeded
                                                                  : Qt::ScrollBarAlwaysOff);
     tree_->setHorizontalScrollBarPolicy(state.HasHorizontalScrollbar ? Qt::ScrollBarAsNeeded
@@ -72,31 +77,82 @@ void QtListPeer::UpdateOwn(const ControlState& state) {
     tree_->doItemsLayout();
 }
 
+void QtListPeer::ShowRow(QTreeWidgetItem* item, const ListRowState& row,
+                         const ListRowState* shown) {
+    for (int column = 0; column < columnCount_; ++column) {
+        const auto index = static_cast<std::size_t>(column);
+        const std::string& text = index < row.Cells.size() ? row.Cells[index] : std::string();
+        const bool same = shown != nullptr && index < shown->Cells.size()
+                              ? shown->Cells[index] == text
+                              : shown != nullptr && text.empty();
+        if (!same) {
+            item->setText(column, ToQString(text));
+        }
+    }
+    if (shown == nullptr || shown->RowPicture != row.RowPicture) {
+        item->setIcon(0, ToQIcon(row.RowPicture));
+    }
+}
+
+void QtListPeer::RebuildRows(const std::vector<ListRowState>& rows) {
+    tree_->clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    for (const ListRowState& row : rows) {
+        auto* item = new QTreeWidgetItem();
+        ShowRow(item, row, nullptr);
+        items.push_back(item);
+    }
+    // Added in one go: the view lays them out once.
+    tree_->addTopLevelItems(items);
+}
+
+void QtListPeer::ShowSelection(const std::vector<ListRowState>& rows) {
+    QItemSelectionModel* selection = tree_->selectionModel();
+    selection->clearSelection();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].Selected) {
+            tree_->topLevelItem(static_cast<int>(i))->setSelected(true);
+        }
+    }
+}
+
 void QtListPeer::SetRows(const std::vector<ListRowState>& rows) {
     if (!tree_) {
         return;
     }
     const QScopedValueRollback<bool> applying(applying_, true);
-    tree_->clear();
-    QList<QTreeWidgetItem*> items;
-    for (const ListRowState& row : rows) {
-        auto* item = new QTreeWidgetItem();
-        for (int column = 0; column < columnCount_; ++column) {
-            if (static_cast<std::size_t>(column) < row.Cells.size()) {
-                item->setText(column, ToQString(row.Cells[static_cast<std::size_t>(column)]));
-            }
+    const std::size_t common = std::min(rows.size(), shown_.size());
+    std::size_t changed = 0;
+    for (std::size_t i = 0; i < common; ++i) {
+        const bool same =
+            rows[i].Cells == shown_[i].Cells && rows[i].RowPicture == shown_[i].RowPicture;
+        changed += same ? 0 : 1;
+    }
+    if (common == 0 || changed > common / 2) {
+        // A new list (a drop, a sort): building it afresh is cheaper than editing it.
+        RebuildRows(rows);
+    } else {
+        for (std::size_t i = 0; i < common; ++i) {
+            ShowRow(tree_->topLevelItem(static_cast<int>(i)), rows[i], &shown_[i]);
         }
-        item->setIcon(0, ToQIcon(row.RowPicture));
-        items.push_back(item);
+        while (static_cast<std::size_t>(tree_->topLevelItemCount()) > rows.size()) {
+            delete tree_->takeTopLevelItem(tree_->topLevelItemCount() - 1);
+        }
+        QList<QTreeWidgetItem*> added;
+        for (std::size_t i = common; i < rows.size(); ++i) {
+            auto* item = new QTreeWidgetItem();
+            ShowRow(item, rows[i], nullptr);
+            added.push_back(item);
+        }
+        tree_->addTopLevelItems(added);
     }
-    tree_->addTopLevelItems(items);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        items[static_cast<qsizetype>(i)]->setSelected(rows[i].Selected);
-    }
+    ShowSelection(rows);
     if (!rows.empty() && rows.front().RowPicture) {
         const int side = static_cast<int>(rows.front().RowPicture->Width());
         tree_->setIconSize(QSize(side, static_cast<int>(rows.front().RowPicture->Height())));
     }
+    shown_ = rows;
 }
 
 void QtListPeer::SetSelection(const std::vector<int>& selectedRows) {
@@ -104,6 +160,10 @@ void QtListPeer::SetSelection(const std::vector<int>& selectedRows) {
         return;
     }
     const QScopedValueRollback<bool> applying(applying_, true);
+    for (std::size_t i = 0; i < shown_.size(); ++i) {
+        shown_[i].Selected = std::find(selectedRows.begin(), selectedRows.end(),
+                                       static_cast<int>(i)) != selectedRows.end();
+    }
     tree_->clearSelection();
     for (const int row : selectedRows) {
         if (QTreeWidgetItem* item = tree_->topLevelItem(row)) {

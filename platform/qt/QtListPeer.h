@@ -3,6 +3,8 @@
 // backgrounds. The user's selection changes and double-clicks go to the model.
 
 #include <QTreeWidget>
+#include <vector>
+
 #include "QtControlPeer.h"
 
 namespace fw::qt {
@@ -20,11 +22,16 @@ public:
 private:
     void UpdateOwn(const ControlState& state) override;
     void ReportSelection();
+    void RebuildRows(const std::vector<ListRowState>& rows);
+    void ShowRow(QTreeWidgetItem* item, const ListRowState& row, const ListRowState* shown);
+    void ShowSelection(const std::vector<ListRowState>& rows);
 
     BackendHost& host_;
     QPointer<QTreeWidget> tree_;
     QtListDelegate* delegate_;
     int columnCount_{1};
+    // The rows as last shown, to change only the items whose row changed.
+    std::vector<ListRowState> shown_;
     bool applying_{false};
 };
 

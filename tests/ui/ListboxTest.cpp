@@ -205,5 +205,63 @@ TEST_F(ListboxTest, DoubleClickSelectsTheRowThenRaisesTheHandler) {
     EXPECT_EQ(seen, (std::vector<std::int64_t>{1, -1}));
 }
 
+TEST_F(ListboxTest, RowsChangedDuringAnEventReachThePeerOnceWhenItEnds) {
+    StartFramework();
+    auto w = fw::New<ListWindow>();
+    w->Constructor();
+    w->OpenNow_();
+    auto list = w->list;
+    list->AddRow("before");
+    // What the backend shows is current whenever it is read.
+    ASSERT_EQ(Backend().Control(list->Id()).Rows.size(), 1u);
+    const int updates = Backend().Control(list->Id()).RowUpdates;
+
+    const auto picture = fw::New<fw::Picture>(16, 16);
+    list->DoubleClick = [&](fw::Ref<fw::Listbox> l) {
+        // A drop's pattern: empty, add with pictures, select, sort.
+        l->RemoveAllRows();
+        for (int i = 999; i >= 0; --i) {
+            const std::string digits = std::to_string(i);
+            l->AddRow("row" + std::string(3 - digits.size(), '0') + digits);
+            l->RowPicture(l->LastIndex(), picture);
+        }
+        l->Selected(3, true);  // "row996"
+        l->Cell(0, 0, "row999");
+        l->ColumnSortDirection(0, 1);
+        l->SortedColumn(0);
+        l->Sort();
+    };
+    Backend().DoubleClickRow(list->Id(), 0);
+
+    const auto& shown = Backend().Control(list->Id());
+    EXPECT_EQ(shown.RowUpdates, updates + 1);
+    ASSERT_EQ(shown.Rows.size(), 1000u);
+    EXPECT_EQ(shown.Rows[0].Cells[0], "row000");
+    EXPECT_EQ(shown.Rows[999].Cells[0], "row999");
+    EXPECT_EQ(shown.Rows[500].RowPicture, picture);
+    EXPECT_TRUE(shown.Rows[996].Selected);
+    EXPECT_FALSE(shown.Rows[995].Selected);
+    EXPECT_EQ(list->ListIndex(), 996);
+
+    // A selection change alone goes straight to the peer.
+    list->ListIndex(2);
+    EXPECT_EQ(Backend().Control(list->Id()).Selection, std::vector<int>{2});
+    EXPECT_EQ(Backend().Control(list->Id()).RowUpdates, updates + 1);
+}
+
+TEST_F(ListboxTest, RowsChangedOutsideAnEventAreSentByTheEventLoop) {
+    StartFramework();
+    auto w = fw::New<ListWindow>();
+    w->Constructor();
+    w->OpenNow_();
+    w->list->AddRow("one");
+    w->list->AddRow("two");
+    Backend().Run();  // runs the posted update
+    // Painting asks the model only about rows that the peer shows.
+    const auto painted = Backend().PaintList(w->list->Id());
+    ASSERT_EQ(painted.size(), 2u);
+    EXPECT_EQ(Backend().Control(w->list->Id()).RowUpdates, 1);
+}
+
 }  // namespace
 }  // namespace uitest
