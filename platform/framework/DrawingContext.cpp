@@ -41,6 +41,13 @@ void DrawingContext::DrawImage(const RectD& destination, std::int64_t imageWidth
         !std::isfinite(d.Height) || !(d.Width > 0.0) || !(d.Height > 0.0)) {
         return;
     }
+    if (d.Width == static_cast<double>(imageWidth) &&
+        d.Height == static_cast<double>(imageHeight) && std::abs(d.Left) < 1e9 &&
+        std::abs(d.Top) < 1e9 && d.Left == std::trunc(d.Left) && d.Top == std::trunc(d.Top)) {
+        DrawImageUnscaled(static_cast<std::int64_t>(d.Left), static_cast<std::int64_t>(d.Top),
+                          imageWidth, imageHeight, rgba);
+        return;
+    }
     const double scaleX = static_cast<double>(imageWidth) / d.Width;
     const double scaleY = static_cast<double>(imageHeight) / d.Height;
     const std::int64_t left = CentreIndex(d.Left, pixels_->Width());
@@ -84,6 +91,25 @@ void DrawingContext::DrawImage(const RectD& destination, std::int64_t imageWidth
                 pixels_->BlendPremultiplied(px, py, sum[0] / weight, sum[1] / weight,
                                             sum[2] / weight, sum[3] / weight);
             }
+        }
+    }
+}
+
+void DrawingContext::DrawImageUnscaled(std::int64_t left, std::int64_t top, std::int64_t imageWidth,
+                                       std::int64_t imageHeight,
+                                       std::span<const std::uint8_t> rgba) {
+    // One image pixel per surface pixel (file icons at their own size): the same result
+    // as the general path, without its per-pixel area weights.
+    const std::int64_t firstRow = std::max<std::int64_t>(0, -top);
+    const std::int64_t lastRow = std::min(imageHeight, pixels_->Height() - top);
+    const std::int64_t firstColumn = std::max<std::int64_t>(0, -left);
+    const std::int64_t lastColumn = std::min(imageWidth, pixels_->Width() - left);
+    for (std::int64_t iy = firstRow; iy < lastRow; ++iy) {
+        for (std::int64_t ix = firstColumn; ix < lastColumn; ++ix) {
+            const std::uint8_t* p = &rgba[static_cast<std::size_t>((iy * imageWidth + ix) * 4)];
+            const double alpha = p[3] / 255.0;
+            pixels_->BlendPremultiplied(left + ix, top + iy, alpha * p[0] / 255.0,
+                                        alpha * p[1] / 255.0, alpha * p[2] / 255.0, alpha);
         }
     }
 }

@@ -33,6 +33,9 @@ public:
                    std::span<const std::uint8_t> rgba);
 
 private:
+    void DrawImageUnscaled(std::int64_t left, std::int64_t top, std::int64_t imageWidth,
+                           std::int64_t imageHeight, std::span<const std::uint8_t> rgba);
+
     std::shared_ptr<PixelBuffer> pixels_;
 };
 
