@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QMimeDatabase>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QUrl>
 #include <fstream>
@@ -48,7 +49,39 @@ QString LastComponent(const std::string& path) {
     return QFile::decodeName(QByteArray(name.data(), static_cast<qsizetype>(name.size())));
 }
 
+// Without a desktop session Qt's theme is the bare "hicolor" (or none at all, and no
+// search path but its resources), which holds no file-type icons; the desktop's usual
+// theme, when installed, supplies them instead.
+void UseInstalledFallbackTheme() {
+    const QString current = QIcon::themeName();
+    if (!current.isEmpty() && current != QStringLiteral("hicolor")) {
+        return;
+    }
+    QStringList searchPaths = QIcon::themeSearchPaths();
+    for (const QString& data :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        const QString icons = data + QStringLiteral("/icons");
+        if (!searchPaths.contains(icons)) {
+            searchPaths.push_back(icons);
+        }
+    }
+    for (const char* theme : {"Adwaita", "breeze", "gnome"}) {
+        const QString name = QString::fromLatin1(theme);
+        for (const QString& folder : searchPaths) {
+            if (QFile::exists(folder + QLatin1Char('/') + name + QStringLiteral("/index.theme"))) {
+                QIcon::setThemeSearchPaths(searchPaths);
+                // The fallback is only consulted behind a named theme.
+                QIcon::setThemeName(QStringLiteral("hicolor"));
+                QIcon::setFallbackThemeName(name);
+                return;
+            }
+        }
+    }
+}
+
 QIcon ThemeIcon(const std::string& path, FileKind kind) {
+    static const bool themeChosen = (UseInstalledFallbackTheme(), true);
+    (void)themeChosen;
     QMimeDatabase database;
     const QMimeType type =
         kind == FileKind::Folder

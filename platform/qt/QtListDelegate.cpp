@@ -1,6 +1,7 @@
 #include "QtListDelegate.h"
 
 #include <QPainter>
+#include <QPen>
 #include <algorithm>
 
 #include "QtConversions.h"
@@ -24,7 +25,35 @@ void QtListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
             painter->drawImage(cell.topLeft(), ToQImage(picture));
         }
     }
-    QStyledItemDelegate::paint(painter, option, index);
+    QStyleOptionViewItem look(option);
+    if (!focusRing_) {
+        look.state &= ~QStyle::State_HasFocus;
+    }
+    QStyledItemDelegate::paint(painter, look, index);
+    PaintGridLines(painter, option, index);
+}
+
+void QtListDelegate::PaintGridLines(QPainter* painter, const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const {
+    // 0 and 1 draw none; 2 dotted, 4 two pixels wide, the rest a thin solid line.
+    const auto penFor = [&](int style) {
+        QPen pen(option.palette.color(QPalette::Mid));
+        pen.setStyle(style == 2 ? Qt::DotLine : Qt::SolidLine);
+        pen.setWidth(style == 4 ? 2 : 1);
+        return pen;
+    };
+    const QRect cell = option.rect;
+    painter->save();
+    if (horizontalLines_ >= 2) {
+        painter->setPen(penFor(horizontalLines_));
+        painter->drawLine(cell.bottomLeft(), cell.bottomRight());
+    }
+    const int columns = index.model() != nullptr ? index.model()->columnCount() : 1;
+    if (verticalLines_ >= 2 && index.column() < columns - 1) {
+        painter->setPen(penFor(verticalLines_));
+        painter->drawLine(cell.topRight(), cell.bottomRight());
+    }
+    painter->restore();
 }
 
 QSize QtListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {

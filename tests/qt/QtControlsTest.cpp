@@ -2,6 +2,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <chrono>
+#include <cstdio>
 
 #include "QtTestSupport.h"
 #include "framework/Picture.h"
@@ -85,26 +87,33 @@ TEST_F(QtControls, LabelShowsPlainTextWithAlignmentAndColour) {
 
 class QtList : public QtBackendTest {
 protected:
-    QTreeWidget* OpenList(int rowCount) {
+    QTreeWidget* OpenList(int rowCount, bool focusRing = true) {
         OpenWindow(1, {0, 0, 460, 300});
         ControlState state = Control(ControlKind::Listbox, {0, 48, 460, 252});
         state.DefaultRowHeight = 23;
         state.HasBorder = false;
+        state.AllowFocusRing = focusRing;
         backend->CreateControl(1, 2, state);
-        std::vector<ListRowState> rows;
-        for (int i = 0; i < rowCount; ++i) {
-            ListRowState row;
-            row.Cells = {"Font" + std::to_string(i) + ".otf"};
-            row.RowPicture =
-                New<Picture>(16, 16,
-                             std::vector<Ref<Picture>>{SolidPicture(16, Color(0, 0, 255)),
-                                                       SolidPicture(32, Color(0, 0, 255))});
-            rows.push_back(row);
-        }
-        backend->SetListRows(2, rows);
+        backend->SetListRows(2, Rows(rowCount));
         auto* tree = qobject_cast<QTreeWidget*>(backend->ControlWidget(2));
         EXPECT_NE(tree, nullptr);
         return tree;
+    }
+
+    static std::vector<ListRowState> Rows(int count) {
+        std::vector<ListRowState> rows;
+        // One picture for every call: rows built twice are the same rows.
+        static const auto icon =
+            New<Picture>(16, 16,
+                         std::vector<Ref<Picture>>{SolidPicture(16, Color(0, 0, 255)),
+                                                   SolidPicture(32, Color(0, 0, 255))});
+        for (int i = 0; i < count; ++i) {
+            ListRowState row;
+            row.Cells = {"Font" + std::to_string(i) + ".otf"};
+            row.RowPicture = icon;
+            rows.push_back(row);
+        }
+        return rows;
     }
 
     QPoint RowCentre(QTreeWidget* tree, int row) {
@@ -157,6 +166,71 @@ TEST_F(QtList, ClicksAndDoubleClicksAreReported) {
     ASSERT_EQ(host.doubleClicks.size(), 1u);
     EXPECT_EQ(host.doubleClicks[0], (std::pair<PeerId, int>{2, 1}));
     EXPECT_EQ(host.selections.back().second, std::vector<int>{1});
+}
+
+TEST_F(QtList, WithoutAFocusRingTheFocusedListMarksNoRow) {
+    QTreeWidget* tree = OpenList(3, false);
+    backend->WindowWidget(1)->activateWindow();
+    tree->setFocus(Qt::OtherFocusReason);  // as after a drop brings the window forward
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(tree->hasFocus());
+    EXPECT_TRUE(tree->selectedItems().isEmpty());
+    EXPECT_FALSE(tree->allColumnsShowFocus());
+    EXPECT_FALSE(tree->testAttribute(Qt::WA_MacShowFocusRect));
+
+    // Every edge pixel of each row shows the model's stripe: no focus frame, no highlight.
+    const QImage shot = tree->viewport()->grab().toImage();
+    for (int row = 0; row < 3; ++row) {
+        const QRect rect = tree->visualItemRect(tree->topLevelItem(row));
+        const QColor stripe = row % 2 == 0 ? QColor(0xF1, 0xF2, 0xF2) : QColor(255, 0, 0);
+        for (int x = rect.width() / 2; x < rect.right(); ++x) {
+            ASSERT_EQ(shot.pixelColor(x, rect.top()), stripe) << "row " << row << " x " << x;
+            ASSERT_EQ(shot.pixelColor(x, rect.bottom()), stripe) << "row " << row << " x " << x;
+        }
+        ASSERT_EQ(shot.pixelColor(rect.right(), rect.center().y()), stripe) << "row " << row;
+    }
+}
+
+TEST_F(QtList, RowsThatDidNotChangeKeepTheirItems) {
+    QTreeWidget* tree = OpenList(5);
+    QTreeWidgetItem* kept = tree->topLevelItem(1);
+    auto rows = Rows(6);
+    rows[3].Cells = {"Renamed.ttf"};
+    rows[2].Selected = true;
+    backend->SetListRows(2, rows);
+    ASSERT_EQ(tree->topLevelItemCount(), 6);
+    EXPECT_EQ(tree->topLevelItem(1), kept);
+    EXPECT_EQ(tree->topLevelItem(3)->text(0), "Renamed.ttf");
+    EXPECT_EQ(tree->topLevelItem(5)->text(0), "Font5.otf");
+    ASSERT_EQ(tree->selectedItems().size(), 1);
+    EXPECT_EQ(tree->selectedItems().front(), tree->topLevelItem(2));
+    EXPECT_TRUE(host.selections.empty());
+
+    backend->SetListRows(2, Rows(2));
+    ASSERT_EQ(tree->topLevelItemCount(), 2);
+    EXPECT_EQ(tree->topLevelItem(1), kept);
+    EXPECT_TRUE(tree->selectedItems().isEmpty());
+
+    // A new list of other names replaces the items.
+    rows = Rows(2);
+    rows[0].Cells = {"A.otf"};
+    rows[1].Cells = {"B.otf"};
+    backend->SetListRows(2, rows);
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), "A.otf");
+    EXPECT_EQ(tree->topLevelItem(1)->text(0), "B.otf");
+}
+
+TEST_F(QtList, TenThousandRowsAreShownOnceAndPaintQuickly) {
+    QTreeWidget* tree = OpenList(0, false);
+    const auto start = std::chrono::steady_clock::now();
+    backend->SetListRows(2, Rows(10000));
+    tree->viewport()->repaint();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    RecordProperty("seconds", std::to_string(seconds));
+    std::printf("10000 rows shown and painted in %.3f s\n", seconds);
+    EXPECT_EQ(tree->topLevelItemCount(), 10000);
+    EXPECT_LT(seconds, 10.0);  // generous: sanitizer builds are many times slower
 }
 
 }  // namespace

@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
+#include <QMimeDatabase>
 #include <QPalette>
 #include <QTemporaryDir>
 #include <fstream>
@@ -41,6 +44,29 @@ TEST_F(QtServices, FileIconsForFilesAndFoldersAtTheRequestedSize) {
     EXPECT_TRUE(backend->FileIcon(base + "/missing.otf", 16).IsEmpty());
     EXPECT_TRUE(backend->FileIcon(font, 0).IsEmpty());
     EXPECT_TRUE(backend->FileIcon("", 16).IsEmpty());
+}
+
+TEST_F(QtServices, FontsGetTheDesktopThemesFontIconWhenQtHasNoTheme) {
+    if (!QFile::exists(QStringLiteral("/usr/share/icons/Adwaita/index.theme"))) {
+        GTEST_SKIP() << "no Adwaita icon theme installed";
+    }
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string base = folder.path().toStdString();
+    std::ofstream(base + "/Font.ttf") << std::string("\0\1\0\0", 4) << std::string(60, '\0');
+    std::ofstream(base + "/notes.zzq") << std::string(64, '\0');
+    QMimeDatabase database;
+    const QMimeType type = database.mimeTypeForFile(folder.filePath(QStringLiteral("Font.ttf")));
+    EXPECT_EQ(type.genericIconName(), QStringLiteral("font-x-generic"));
+
+    const RgbaImage font = backend->FileIcon(base + "/Font.ttf", 32);
+    const RgbaImage other = backend->FileIcon(base + "/notes.zzq", 32);
+    if (QIcon::themeName() == QStringLiteral("hicolor")) {
+        EXPECT_EQ(QIcon::fallbackThemeName(), QStringLiteral("Adwaita"));
+    }
+    EXPECT_TRUE(QIcon::hasThemeIcon(QStringLiteral("font-x-generic")));
+    // The font's own icon, not the generic file icon that any other file gets.
+    EXPECT_NE(font.Pixels, other.Pixels);
 }
 
 TEST_F(QtServices, RevealRefusesWhatDoesNotExist) {
