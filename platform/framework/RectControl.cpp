@@ -1,6 +1,8 @@
 #include "RectControl.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "Runtime.h"
 #include "UiRuntime.h"
@@ -108,22 +110,27 @@ void RectControl::FollowWindowSize_(int windowWidth, int windowHeight) {
         return;
     }
     // Computed from the anchor rather than step by step, so that shrinking below the
-    // control's size and growing back returns it exactly.
-    int dx = windowWidth - anchorWindowWidth_;
-    int dy = windowHeight - anchorWindowHeight_;
+    // control's size and growing back returns it exactly; in 64 bits, so that no size
+    // overflows, and kept within int.
+    const auto fit = [](std::int64_t value) {
+        return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                         std::numeric_limits<int>::max()));
+    };
+    const std::int64_t dx = std::int64_t{windowWidth} - anchorWindowWidth_;
+    const std::int64_t dy = std::int64_t{windowHeight} - anchorWindowHeight_;
     left_ = anchorLeft_;
     width_ = anchorWidth_;
     if (lockRight_ && lockLeft_) {
-        width_ = std::max(0, anchorWidth_ + dx);
+        width_ = fit(std::max<std::int64_t>(0, anchorWidth_ + dx));
     } else if (lockRight_) {
-        left_ = anchorLeft_ + dx;
+        left_ = fit(anchorLeft_ + dx);
     }
     top_ = anchorTop_;
     height_ = anchorHeight_;
     if (lockBottom_ && lockTop_) {
-        height_ = std::max(0, anchorHeight_ + dy);
+        height_ = fit(std::max<std::int64_t>(0, anchorHeight_ + dy));
     } else if (lockBottom_) {
-        top_ = anchorTop_ + dy;
+        top_ = fit(anchorTop_ + dy);
     }
     Refresh_();
 }

@@ -124,6 +124,9 @@ void Window::OpenNow_() {
 
 void Window::SetFrame(int left, int top, int width, int height) {
     RequireMainThread();
+    // No display has room for more; the controls' arithmetic stays far from overflow.
+    width = std::clamp(width, 1, kMaxSize);
+    height = std::clamp(height, 1, kMaxSize);
     positioned_ = positioned_ || left != left_ || top != top_;
     bool resized = width != width_ || height != height_;
     left_ = left;
@@ -161,8 +164,9 @@ RectD Window::Bounds() const {
 }
 
 void Window::Bounds(const RectD& bounds) {
-    double width = std::max(bounds.Width, static_cast<double>(minWidth_));
-    double height = std::max(bounds.Height, static_cast<double>(minHeight_));
+    // Written so that a NaN also takes the minimum.
+    double width = bounds.Width >= minWidth_ ? bounds.Width : static_cast<double>(minWidth_);
+    double height = bounds.Height >= minHeight_ ? bounds.Height : static_cast<double>(minHeight_);
     positioned_ = true;
     SetFrame(Truncate(bounds.Left), Truncate(bounds.Top), Truncate(width), Truncate(height));
 }
@@ -324,11 +328,13 @@ void Window::Refresh() {
 }
 
 void Window::PeerFrameChanged_(const PeerRect& frame) {
-    bool resized = frame.Width != width_ || frame.Height != height_;
+    const int width = std::clamp(frame.Width, 1, kMaxSize);
+    const int height = std::clamp(frame.Height, 1, kMaxSize);
+    bool resized = width != width_ || height != height_;
     left_ = frame.Left;
     top_ = frame.Top;
-    width_ = frame.Width;
-    height_ = frame.Height;
+    width_ = width;
+    height_ = height;
     positioned_ = true;
     if (resized) {
         for (const auto& control : controls_) {
@@ -359,7 +365,7 @@ void Window::Paint_(const Ref<Graphics>& g, const std::vector<PeerRect>& areas) 
         rects.push_back(Rect{a.Left, a.Top, a.Width, a.Height});
     }
     auto self = Ref<Window>(std::static_pointer_cast<Window>(shared_from_this()));
-    UiRuntime::Get().RaiseEvent([&] { self->Event_Paint(g, rects); });
+    UiRuntime::Get().RaiseEvent([&] { self->Event_Paint(g, rects); }, false);
 }
 
 }  // namespace fw

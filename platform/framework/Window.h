@@ -35,7 +35,12 @@ public:
     // (and opening, once the application has opened). A second call does nothing.
     void Constructor();
 
-    // The content rectangle in global coordinates.
+    // The largest width and height a window takes.
+    static constexpr int kMaxSize = 32000;
+
+    // The content rectangle in global coordinates. Width and Height are kept within
+    // 1..kMaxSize (a value outside is taken as the nearest end); the minimum and maximum
+    // sizes are the user's limits and are not applied here.
     int Left() const { return left_; }
     void Left(int value);
     int Top() const { return top_; }

@@ -1,6 +1,9 @@
 // Window frames, the Bounds setter, controls following the window by their locks, and
 // what the peer mirrors.
 
+#include <cmath>
+#include <limits>
+
 #include "UiTestSupport.h"
 #include "framework/Color.h"
 #include "framework/Label.h"
@@ -117,6 +120,35 @@ TEST_F(WindowTest, ControlsFollowTheWindowByTheirLocks) {
     EXPECT_EQ(w->label->Width(), 0);
     w->Width(460);
     EXPECT_EQ(w->label->Width(), 328);
+}
+
+TEST_F(WindowTest, ExtremeSizesAreKeptWithinTheLargestWindowAndControlsStaySane) {
+    StartFramework();
+    auto w = MakeControlsWindow();
+    w->OpenNow_();
+    w->Width(std::numeric_limits<int>::max());
+    w->Height(std::numeric_limits<int>::min());
+    EXPECT_EQ(w->Width(), fw::Window::kMaxSize);
+    EXPECT_EQ(w->Height(), 1);
+    EXPECT_EQ(w->label->Width(), fw::Window::kMaxSize - 112 - 20);
+    EXPECT_EQ(w->anchoredRight->Left(), fw::Window::kMaxSize - 60);
+    EXPECT_EQ(w->anchoredRight->Top(), 1 - 40);
+
+    w->Bounds(fw::RectD{0, 0, 1e300, std::nan("")});
+    EXPECT_EQ(w->Width(), fw::Window::kMaxSize);
+    EXPECT_EQ(w->Height(), 300);  // raised to the minimum
+
+    Backend().MoveWindow(w->Id(), fw::PeerRect{0, 0, -5, std::numeric_limits<int>::max()});
+    EXPECT_EQ(w->Width(), 1);
+    EXPECT_EQ(w->Height(), fw::Window::kMaxSize);
+
+    // Back at the design size, every control is where it started.
+    w->Width(460);
+    w->Height(300);
+    EXPECT_EQ(w->label->Width(), 328);
+    EXPECT_EQ(w->anchoredRight->Left(), 400);
+    EXPECT_EQ(w->anchoredRight->Top(), 260);
+    EXPECT_EQ(Backend().Window(w->Id()).State.Frame.Width, 460);
 }
 
 TEST_F(WindowTest, AUserResizeReachesTheModelAndTheControlPeers) {
