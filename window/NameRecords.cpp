@@ -1,6 +1,8 @@
 #include "window/NameRecords.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "framework/Strings.h"
 #include "text/RegExXojo.h"
@@ -44,14 +46,20 @@ const SelectionRow* Select(const Record& record) {
 }  // namespace
 
 std::optional<Record> Parse(const std::string& line) {
-    std::vector<std::string> fields = fw::Split(line, ",");
-    if (fields.size() != 6) {
+    // Six fields are five commas. The fields are found in place rather than split
+    // out: most lines are long strings that are no record of interest.
+    if (std::count(line.begin(), line.end(), ',') != 5 || line.empty() || line.front() != '[') {
         return std::nullopt;
     }
-    if (!fw::StringEquals(fw::Left(fields[0], 1), "[")) {
-        return std::nullopt;
+    std::array<std::string_view, 6> fields;
+    std::string_view rest(line);
+    for (std::size_t i = 0; i < 5; ++i) {
+        const std::size_t comma = rest.find(',');
+        fields[i] = rest.substr(0, comma);
+        rest.remove_prefix(comma + 1);
     }
-    return Record{fw::Trim(fields[2]), fw::Trim(fields[3]), fields[5]};
+    fields[5] = rest;
+    return Record{fw::Trim(fields[2]), fw::Trim(fields[3]), std::string(fields[5])};
 }
 
 std::string TextOf(const std::string& field) {
