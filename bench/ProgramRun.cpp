@@ -47,8 +47,10 @@ ProgramTimes RunProgram(const std::string& root, const std::string& spot,
 
         backend.DropPaths(window, fonts);
         start = std::chrono::steady_clock::now();
+        backend.SetDialogObserver(
+            [&](const fw::headless::DialogRecord&) { times.runSeconds = SecondsSince(start); });
         backend.ClickButton(Window1()->PushButtonRun()->Id());
-        times.runSeconds = SecondsSince(start);
+        times.quitSeconds = SecondsSince(start);
         times.completed =
             !backend.Dialogs().empty() && backend.Dialogs().back().Request.Message == "Completed.";
     });

@@ -10,7 +10,8 @@ namespace bench {
 
 struct ProgramTimes {
     double dropSeconds{0};  // the big drop
-    double runSeconds{0};   // Run pressed until the completion alert quit
+    double runSeconds{0};   // Run pressed until the completion alert shows
+    double quitSeconds{0};  // Run pressed until the program has quit (preferences written)
     std::string label;      // the label after the big drop
     bool completed{false};  // the "Completed." alert came
 };

@@ -330,6 +330,9 @@ DialogResult HeadlessBackend::ShowDialog(const DialogRequest& request) {
         answers_.pop_front();
     }
     dialogs_.push_back(DialogRecord{request, answer});
+    if (dialogObserver_) {
+        dialogObserver_(dialogs_.back());
+    }
     return answer;
 }
 

@@ -80,6 +80,10 @@ public:
     void SetFocusedControl(PeerId control) { focusedControl_ = control; }
     // Answers for the next dialogs, in order; with none left a dialog answers Action.
     void QueueDialogAnswer(DialogResult answer) { answers_.push_back(answer); }
+    // Called with every dialog as it is shown, before it is answered.
+    void SetDialogObserver(std::function<void(const DialogRecord&)> observer) {
+        dialogObserver_ = std::move(observer);
+    }
 
     // --- The user (main thread; inside Run through Post, or directly) ---
     // Drops paths on a window that takes drops: asks the model whether it would accept
@@ -176,6 +180,7 @@ private:
     PeerId keyWindow_{0};
     PeerId focusedControl_{0};
     std::deque<DialogResult> answers_;
+    std::function<void(const DialogRecord&)> dialogObserver_;
 
     std::map<PeerId, WindowRecord> windows_;
     std::map<PeerId, ControlRecord> controls_;
