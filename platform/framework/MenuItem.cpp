@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <utility>
 
+#include "framework/MainThread.h"
 #include "framework/RuntimeException.h"
 #include "framework/Strings.h"
 
 namespace fw {
 
 void MenuItem::SetName(std::string name) {
+    RequireMainThread();
     if (name != name_) {
         name_ = std::move(name);
         Changed(MenuChange::Name);
@@ -16,6 +18,7 @@ void MenuItem::SetName(std::string name) {
 }
 
 void MenuItem::SetText(std::string text) {
+    RequireMainThread();
     if (text != text_) {
         text_ = std::move(text);
         Changed(MenuChange::Text);
@@ -23,6 +26,7 @@ void MenuItem::SetText(std::string text) {
 }
 
 void MenuItem::SetShortcut(std::optional<std::string> shortcut) {
+    RequireMainThread();
     shortcutAssigned_ = true;
     if (shortcut != shortcut_) {
         shortcut_ = std::move(shortcut);
@@ -31,6 +35,7 @@ void MenuItem::SetShortcut(std::optional<std::string> shortcut) {
 }
 
 void MenuItem::SetAutoEnabled(bool autoEnabled) {
+    RequireMainThread();
     if (autoEnabled != autoEnabled_) {
         autoEnabled_ = autoEnabled;
         Changed(MenuChange::AutoEnabled);
@@ -38,6 +43,7 @@ void MenuItem::SetAutoEnabled(bool autoEnabled) {
 }
 
 void MenuItem::SetVisible(bool visible) {
+    RequireMainThread();
     if (visible != visible_) {
         visible_ = visible;
         Changed(MenuChange::Visible);
@@ -45,6 +51,7 @@ void MenuItem::SetVisible(bool visible) {
 }
 
 void MenuItem::SetEnabled(bool enabled) {
+    RequireMainThread();
     if (enabled != enabled_) {
         enabled_ = enabled;
         Changed(MenuChange::Enabled);
@@ -52,6 +59,7 @@ void MenuItem::SetEnabled(bool enabled) {
 }
 
 void MenuItem::AddMenu(const Ref<MenuItem>& item) {
+    RequireMainThread();
     if (!item) {
         RaiseNilObject();
     }

@@ -213,15 +213,4 @@ void SetExitHook_(std::function<void(int status)> hook) {
     ExitHook() = std::move(hook);
 }
 
-bool IsMainThread() {
-    return std::this_thread::get_id() == UiRuntime::Get().MainThread();
-}
-
-void RequireMainThread() {
-    if (!IsMainThread()) {
-        throw ThreadAccessingUIException(
-            "User interface operations are only allowed on the main thread.");
-    }
-}
-
 }  // namespace fw

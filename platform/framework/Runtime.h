@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "MainThread.h"
 #include "Object.h"
 
 namespace fw {
@@ -81,10 +82,5 @@ void UnhandledException_(const std::exception& exception);
 // Replaces how the program ends after an unhandled exception (default: std::exit).
 // An empty hook restores the default.
 void SetExitHook_(std::function<void(int status)> hook);
-
-// True on the thread that started the runtime (RuntimeInit, or the first framework call).
-bool IsMainThread();
-// ThreadAccessingUIException unless called on the main thread.
-void RequireMainThread();
 
 }  // namespace fw

@@ -17,7 +17,9 @@ std::unique_ptr<UiRuntime>& Current() {
 }
 }  // namespace
 
-UiRuntime::UiRuntime() : backend_(CreateBackend()), mainThread_(std::this_thread::get_id()) {}
+UiRuntime::UiRuntime() : backend_(CreateBackend()) {
+    SetMainThread_(std::this_thread::get_id());
+}
 
 UiRuntime& UiRuntime::Get() {
     auto& current = Current();

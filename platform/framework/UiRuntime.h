@@ -34,7 +34,6 @@ public:
     void InitializeBackend();
 
     PeerId NextPeerId() { return nextPeerId_++; }
-    std::thread::id MainThread() const { return mainThread_; }
 
     // Raises an event through the exception helper; an exception that escapes the
     // handler goes to UnhandledException_. When the outermost event returns, deferred
@@ -93,7 +92,6 @@ private:
 
     std::unique_ptr<Backend> backend_;
     bool initialized_{false};
-    std::thread::id mainThread_;
     PeerId nextPeerId_{1};
     std::vector<Ref<Window>> windows_;
     bool appOpened_{false};

@@ -5,6 +5,7 @@ add_library(fw_core STATIC
     ${CMAKE_CURRENT_LIST_DIR}/FileDescriptor.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FolderItem.cpp
     ${CMAKE_CURRENT_LIST_DIR}/JSONItem.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainThread.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MsgBox.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Object.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RegEx.cpp

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <vector>
 
 #include "framework/ApplicationMenuItem.h"
@@ -225,6 +226,22 @@ TEST(MenuItem, ChildrenDoNotKeepTheirParentAlive) {
     EXPECT_TRUE(item->Parent().IsNil());
     item->SetText("Undo");  // no parent left to notify
     EXPECT_EQ(item->Text(), "Undo");
+}
+
+TEST(MenuItem, ChangesFromAnotherThreadAreRefused) {
+    auto menu = fw::New<fw::MenuItem>();
+    menu->SetText("File");  // this thread is the main one from here on
+    bool refused = false;
+    std::thread other([&] {
+        try {
+            menu->SetText("Other");
+        } catch (const fw::ThreadAccessingUIException&) {
+            refused = true;
+        }
+    });
+    other.join();
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(menu->Text(), "File");
 }
 
 }  // namespace
