@@ -17,14 +17,14 @@ std::unique_ptr<UiRuntime>& Current() {
 }
 }  // namespace
 
-UiRuntime::UiRuntime() : backend_(CreateBackend()) {
+UiRuntime::UiRuntime(MakeTag) : backend_(CreateBackend()) {
     SetMainThread_(std::this_thread::get_id());
 }
 
 UiRuntime& UiRuntime::Get() {
     auto& current = Current();
     if (!current) {
-        current.reset(new UiRuntime());
+        current = std::make_unique<UiRuntime>(MakeTag{});
     }
     return *current;
 }
@@ -33,7 +33,7 @@ void UiRuntime::Restart() {
     auto& current = Current();
     // Windows and the application refer back to the runtime while they go away.
     std::unique_ptr<UiRuntime> old = std::move(current);
-    current.reset(new UiRuntime());
+    current = std::make_unique<UiRuntime>(MakeTag{});
     if (old) {
         old->windows_.clear();
         old->implicitWindows.clear();

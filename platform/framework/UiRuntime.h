@@ -87,9 +87,15 @@ public:
     void QuitRequested() override;
     void FlushPendingUpdates() override;
 
-private:
-    UiRuntime();
+    // Made only by Get and Restart (the tag is theirs alone).
+    struct MakeTag {
+    private:
+        MakeTag() = default;
+        friend class UiRuntime;
+    };
+    explicit UiRuntime(MakeTag);
 
+private:
     std::unique_ptr<Backend> backend_;
     bool initialized_{false};
     PeerId nextPeerId_{1};
