@@ -63,9 +63,10 @@ std::optional<Record> Parse(const std::string& line) {
 }
 
 std::string TextOf(const std::string& field) {
-    // ".*?" rather than ".+?": an empty name string gives an empty text, not the whole
-    // field.
-    return RegExXojo::Replace(field, ".+<(.*?)>", "\\1", 0, true);
+    // The second branch only serves an empty name string, which would otherwise give the
+    // whole field: it then gives an empty text. Every other field reads as before, since
+    // the first branch is tried at every place first.
+    return RegExXojo::Replace(field, ".+<(.+?)>|.+<>", "\\1", 0, true);
 }
 
 std::string ChooseFamilyName(const std::vector<std::string>& lines) {

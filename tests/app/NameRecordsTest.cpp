@@ -67,6 +67,34 @@ TEST(NameRecordsText, MarksAndOddFields) {
     EXPECT_EQ(NameRecords::TextOf("0000} [0000]=<>"), "");
     EXPECT_EQ(NameRecords::TextOf(""), "");
     EXPECT_EQ(NameRecords::TextOf("x<a<b>"), "b");
+    // A "<" inside the name string reads as it always did; only the empty string changed.
+    EXPECT_EQ(NameRecords::TextOf("0000} [0000]=<a<>"), "a<");
+    EXPECT_EQ(NameRecords::TextOf("0000} [0000]=<a<>b>"), ">b");
+}
+
+TEST(NameRecordsChoose, EveryRowOfTheTableSelectsAndOnlyTheTypographicAsianOnesEndTheScan) {
+    struct Row {
+        const char* language;
+        int nameID;
+        bool endsScan;
+    };
+    for (const Row row :
+         {Row{"0", 1, false}, Row{"0", 16, false}, Row{"404", 1, false}, Row{"404", 16, true},
+          Row{"409", 1, false}, Row{"409", 16, false}, Row{"411", 1, false}, Row{"411", 16, true},
+          Row{"412", 1, false}, Row{"412", 16, true}, Row{"804", 1, false}, Row{"804", 16, true}}) {
+        const std::string tag = std::string(row.language) + "/" + std::to_string(row.nameID);
+        // Chosen over an earlier match; a later match replaces it unless the scan ended.
+        const std::vector<std::string> lines{Record(3, "409", 1, "Before"),
+                                             Record(3, row.language, row.nameID, "Row"),
+                                             Record(3, "409", 1, "After")};
+        EXPECT_EQ(NameRecords::ChooseFamilyName({lines[0], lines[1]}), "Row") << tag;
+        EXPECT_EQ(NameRecords::ChooseFamilyName(lines), row.endsScan ? "Row" : "After") << tag;
+    }
+    // Name IDs and languages outside the table select nothing.
+    for (const auto& line : {Record(3, "409", 2, "Style"), Record(3, "405", 1, "Czech"),
+                             Record(3, "409", 4, "Full"), Record(1, "11", 1, "Japanese Mac")}) {
+        EXPECT_EQ(NameRecords::ChooseFamilyName({line}), "") << line;
+    }
 }
 
 TEST(NameRecordsChoose, LaterMatchesReplaceEarlierOnes) {
