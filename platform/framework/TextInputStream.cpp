@@ -13,14 +13,24 @@ namespace fw {
 
 Ref<TextInputStream> TextInputStream::Open(const Ref<FolderItem>& file) {
     const std::string path = file->NativePath();  // Nil raises here
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // O_NONBLOCK: opening a FIFO must not wait for a writer. Only regular files are read,
+    // so a FIFO or a device (a link to /dev/zero, say) can't stall or flood the reader.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!fd.IsOpen()) {
         throw IOException("Can't open " + path + ": " + std::strerror(errno), errno);
     }
     struct stat info {};
-    if (::fstat(fd.Get(), &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::fstat(fd.Get(), &info) != 0) {
+        throw IOException("Can't open " + path + ": " + std::strerror(errno), errno);
+    }
+    if (S_ISDIR(info.st_mode)) {
         throw IOException("Can't open " + path + ": it is a folder", EISDIR);
     }
+    if (!S_ISREG(info.st_mode)) {
+        throw IOException("Can't open " + path + ": it is no regular file", EINVAL);
+    }
+    // Regular files never block; reads go back to the ordinary blocking mode.
+    ::fcntl(fd.Get(), F_SETFL, ::fcntl(fd.Get(), F_GETFL) & ~O_NONBLOCK);
     return New<TextInputStream>(std::move(fd));
 }
 

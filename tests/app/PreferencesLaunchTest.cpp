@@ -226,6 +226,16 @@ TEST_F(PreferencesLaunchTest, UnreadableFileInTheWayOfTheFileDoesNotStopStartUp)
     EXPECT_EQ(ReadFile(PrefsFile() + "/keep"), "x");
 }
 
+// A FIFO in the file's place would block an ordinary open for ever: start-up goes on,
+// and the exit write puts a real file there.
+TEST_F(PreferencesLaunchTest, FifoInThePlaceOfTheFileDoesNotStallStartUp) {
+    fs::create_directories(ConfigHome() + "/Tessary");
+    ASSERT_EQ(::mkfifo(PrefsFile().c_str(), 0600), 0);
+    EXPECT_EQ(LaunchAndLeave(), 0);
+    EXPECT_EQ(opened, kDesignFrame);
+    ExpectRectangleStored(Stored(), kDesignLTWH);
+}
+
 // Runs body as an unprivileged user when the tests run as root, so that file modes
 // count; answers the child's exit code (body's result in-process otherwise).
 int AsUnprivilegedUser(const std::string& root, const std::function<int()>& body) {

@@ -45,6 +45,16 @@ TEST(TextStreams, RoundTripAndErrors) {
     EXPECT_EQ(EntryCount(temp.Path()), 1u);
 }
 
+TEST(TextStreams, OnlyRegularFilesAreRead) {
+    TempFolder temp;
+    // A FIFO with no writer would block an ordinary open for ever.
+    ASSERT_EQ(::mkfifo((temp / "fifo").c_str(), 0600), 0);
+    EXPECT_THROW(TextInputStream::Open(FolderItem::FromPath(temp / "fifo")), IOException);
+    // A device would be read without end.
+    std::filesystem::create_symlink("/dev/zero", temp / "zero");
+    EXPECT_THROW(TextInputStream::Open(FolderItem::FromPath(temp / "zero")), IOException);
+}
+
 TEST(TextStreams, ReleaseWithoutCloseCommits) {
     TempFolder temp;
     WriteFile(temp / "f", "old content that is longer");
