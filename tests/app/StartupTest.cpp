@@ -1,7 +1,10 @@
 // A launch from start to quit: the window as it opens, the missing-tool alert.
+#include <filesystem>
+
 #include "LaunchTest.h"
 #include "app/App.h"
 #include "app/FileTypeGroup1.h"
+#include "framework/SpecialFolder.h"
 
 namespace apptest {
 namespace {
@@ -24,6 +27,29 @@ TEST_F(StartupTest, WindowOpensAtItsDesignSizeWithTheExecutablesNameAsTitle) {
     EXPECT_TRUE(exitStatuses.empty());
     ASSERT_EQ(FileTypeGroup1::pAllFileTypes.size(), 2u);
     EXPECT_EQ(FileTypeGroup1::pAllFileTypes[0]->Name, "special/any");
+}
+
+// The executable's own name, whatever it is, titles the window, captions the About item
+// and names the preferences folder and file.
+TEST_F(StartupTest, TheExecutablesNameIsTheApplicationsName) {
+    const std::string name = "Tëssary 2";
+    const std::string app = Root() + "/" + name;
+    std::filesystem::create_directories(app + "/Resources");
+    WriteFile(app + "/" + name, "");
+    std::filesystem::create_symlink("/usr/libexec/afdko/spot", app + "/Resources/spot");
+    fw::SetExecutablePath(app + "/" + name);
+    std::string title;
+    std::string about;
+    Then([&, this] {
+        title = Backend().Window(WindowId()).State.Title;
+        about = AppAbout()->Text();
+        Backend().RequestQuit();
+    });
+    EXPECT_EQ(Launch(), 0);
+    EXPECT_EQ(title, name);
+    EXPECT_EQ(about, "About " + name);
+    EXPECT_TRUE(std::filesystem::is_regular_file(ConfigHome() + "/" + name + "/" + name + ".pref"));
+    EXPECT_FALSE(std::filesystem::exists(PrefsFile()));
 }
 
 TEST_F(StartupTest, MissingToolShowsTheAlertAndQuitsWithZero) {
