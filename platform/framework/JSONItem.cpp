@@ -86,9 +86,18 @@ void JSONItem::Load(std::string_view text) {
     if (trimmed.empty()) {
         trimmed = "{}";
     }
+    // Copying and writing a value recurse through its nesting: a text nested deeper
+    // than any preferences need is refused rather than allowed to overflow the stack.
+    constexpr int kMaxDepth = 512;
+    const auto limitDepth = [](int depth, Json::parse_event_t, Json&) {
+        if (depth > kMaxDepth) {
+            throw JSONException("JSON text nests deeper than 512 levels.");
+        }
+        return true;
+    };
     Json parsed;
     try {
-        parsed = Json::parse(trimmed);
+        parsed = Json::parse(trimmed, limitDepth);
     } catch (const Json::exception& e) {
         throw JSONException(e.what(), e.id);
     }

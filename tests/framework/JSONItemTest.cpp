@@ -29,6 +29,18 @@ TEST(JSONItem, InvalidTextKeepsTheContent) {
     EXPECT_EQ(item.ToString(), "{\"WindowLTWH\":[10,50,600,400]}");
 }
 
+TEST(JSONItem, NestingBeyondAnyUseIsRefusedAndKeepsTheContent) {
+    JSONItem item;
+    item.Load(R"({"a": 1})");
+    const std::string deep = "{\"b\":" + std::string(100000, '[') + std::string(100000, ']') + "}";
+    EXPECT_THROW(item.Load(deep), JSONException);
+    EXPECT_TRUE(item.HasName("a"));
+    // Ordinary nesting still loads, copies and writes.
+    const std::string nested = std::string(100, '[') + std::string(100, ']');
+    item.Load("{\"b\":" + nested + "}");
+    EXPECT_EQ(item.ToString(), "{\"b\":" + nested + "}");
+}
+
 TEST(JSONItem, ArrayRefusesNames) {
     JSONItem item;
     item.Load("[1]");
