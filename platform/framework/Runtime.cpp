@@ -203,7 +203,10 @@ void UnhandledException_(const std::exception& exception) {
     if (auto& hook = ExitHook()) {
         hook(1);
     } else {
-        std::exit(1);
+        // Not std::exit: static destructors would tear the backend down after the
+        // toolkit's own globals are gone, and from inside one of its event handlers.
+        std::fflush(nullptr);
+        std::_Exit(1);
     }
     // The hook returned (tests): stop the loop without the quit sequence.
     runtime.AnyBackend()->Quit();
