@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTextDocument>
+#include <utility>
 
 #include "QtConversions.h"
 
@@ -35,6 +36,20 @@ QPushButton* AddButton(QMessageBox& box, const DialogButtonState& state,
     return box.addButton(ToQString(state.Caption), role);
 }
 
+// Hides the alert and deletes it later, unless Qt already deleted it with its window.
+struct BoxDisposal {
+    QPointer<QMessageBox> box;
+    explicit BoxDisposal(QPointer<QMessageBox> watched) : box(std::move(watched)) {}
+    BoxDisposal(const BoxDisposal&) = delete;
+    BoxDisposal& operator=(const BoxDisposal&) = delete;
+    ~BoxDisposal() {
+        if (box) {
+            box->hide();
+            box->deleteLater();
+        }
+    }
+};
+
 QPointer<QMessageBox>& OpenAboutBox() {
     static QPointer<QMessageBox> box;
     return box;
@@ -43,47 +58,52 @@ QPointer<QMessageBox>& OpenAboutBox() {
 }  // namespace
 
 DialogResult ShowMessageDialog(const DialogRequest& request, QWidget* parent) {
-    QMessageBox box(parent);
-    box.setIcon(IconFor(request.Icon));
-    box.setWindowTitle(ToQString(request.Title));
+    // On the heap and watched: with a parent window the box is that window's child, and
+    // the model may destroy the window (a quit, a session end) while the box is up, which
+    // deletes the box with it.
+    const QPointer<QMessageBox> box = new QMessageBox(parent);
+    const BoxDisposal disposal{box};
+    box->setIcon(IconFor(request.Icon));
+    box->setWindowTitle(ToQString(request.Title));
     // The texts are plain: a message that looks like markup is shown as written.
-    box.setTextFormat(Qt::PlainText);
-    box.setText(ToQString(request.Message));
+    box->setTextFormat(Qt::PlainText);
+    box->setText(ToQString(request.Message));
     if (!request.Explanation.empty()) {
-        box.setInformativeText(
+        box->setInformativeText(
             Qt::convertFromPlainText(ToQString(request.Explanation), Qt::WhiteSpaceNormal));
     }
-    QPushButton* action = AddButton(box, request.ActionButton, QMessageBox::AcceptRole);
-    QPushButton* cancel = AddButton(box, request.CancelButton, QMessageBox::RejectRole);
+    QPushButton* action = AddButton(*box, request.ActionButton, QMessageBox::AcceptRole);
+    QPushButton* cancel = AddButton(*box, request.CancelButton, QMessageBox::RejectRole);
     QPushButton* alternate =
-        AddButton(box, request.AlternateActionButton, QMessageBox::DestructiveRole);
+        AddButton(*box, request.AlternateActionButton, QMessageBox::DestructiveRole);
+    const bool hasCancel = cancel != nullptr;
     if (action != nullptr) {
-        box.setDefaultButton(action);
+        box->setDefaultButton(action);
     }
     if (cancel != nullptr) {
-        box.setEscapeButton(cancel);
+        box->setEscapeButton(cancel);
     }
     if (parent != nullptr) {
-        box.setWindowModality(Qt::WindowModal);
+        box->setWindowModality(Qt::WindowModal);
         QEventLoop loop;
-        QObject::connect(&box, &QMessageBox::finished, &loop, &QEventLoop::quit);
-        box.open();
+        QObject::connect(box, &QMessageBox::finished, &loop, &QEventLoop::quit);
+        QObject::connect(box, &QObject::destroyed, &loop, &QEventLoop::quit);
+        QObject::connect(parent, &QObject::destroyed, &loop, &QEventLoop::quit);
+        box->open();
         loop.exec(QEventLoop::DialogExec);
     } else {
-        box.setWindowModality(Qt::ApplicationModal);
-        box.exec();
+        box->setWindowModality(Qt::ApplicationModal);
+        box->exec();
     }
-    QAbstractButton* clicked = box.clickedButton();
+    QAbstractButton* clicked = box ? box->clickedButton() : nullptr;
     if (clicked != nullptr && clicked == alternate) {
         return DialogResult::Alternate;
     }
     if (clicked != nullptr && clicked == action) {
         return DialogResult::Action;
     }
-    if (cancel != nullptr) {
-        return DialogResult::Cancel;
-    }
-    return DialogResult::Action;
+    // No button: closed by the window manager, or gone with its window.
+    return hasCancel ? DialogResult::Cancel : DialogResult::Action;
 }
 
 void ShowAboutBox(const std::string& name, const std::string& version, QWidget* parent) {

@@ -10,8 +10,8 @@ namespace fw::qt {
 // Shows the alert and returns the button pressed. With a parent window the alert is
 // window-modal (a sheet where the platform has them) and runs its own event loop;
 // without one it is application-modal. A dialog closed without a button (the window
-// manager, or the application quitting) answers Cancel when it has a Cancel button
-// and Action otherwise.
+// manager, the application quitting, or its window destroyed while it is up) answers
+// Cancel when it has a Cancel button and Action otherwise.
 DialogResult ShowMessageDialog(const DialogRequest& request, QWidget* parent);
 
 // The About box: the application's name and version; not modal. A second call while

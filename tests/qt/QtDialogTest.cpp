@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 #include "QtTestSupport.h"
@@ -87,6 +88,40 @@ TEST_F(QtDialog, AlertClosedWithoutAButtonAnswersCancelOrAction) {
     request.CancelButton.Visible = true;
     AnswerWith("no such button", seen);
     EXPECT_EQ(backend->ShowDialog(request), DialogResult::Cancel);
+}
+
+// Once the alert shows, destroys its window, as a quit or a session end does while a
+// window-modal alert is up.
+void DestroyWindowUnderAlert(QtBackend& backend, PeerId window, bool& destroyed) {
+    QTimer::singleShot(0, [&backend, window, &destroyed] {
+        if (qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) == nullptr) {
+            DestroyWindowUnderAlert(backend, window, destroyed);
+            return;
+        }
+        backend.DestroyWindow(window);
+        destroyed = true;
+    });
+}
+
+TEST_F(QtDialog, WindowDestroyedUnderAWindowModalAlertEndsIt) {
+    DialogRequest request;
+    request.Message = "Completed.";
+    request.CancelButton.Visible = true;
+    for (const bool withCancel : {true, false}) {
+        SCOPED_TRACE(withCancel);
+        const PeerId id = withCancel ? 1 : 2;
+        const QPointer<QWidget> window = OpenWindow(id, {0, 0, 460, 300});
+        ASSERT_FALSE(window.isNull());
+        request.Parent = id;
+        request.CancelButton.Visible = withCancel;
+        bool destroyed = false;
+        DestroyWindowUnderAlert(*backend, id, destroyed);
+        EXPECT_EQ(backend->ShowDialog(request),
+                  withCancel ? DialogResult::Cancel : DialogResult::Action);
+        EXPECT_TRUE(destroyed);
+        EXPECT_TRUE(window.isNull());
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
 }
 
 TEST_F(QtDialog, AboutBoxShowsNameAndVersion) {
