@@ -1,6 +1,8 @@
 #include "QtDesktopServices.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -14,10 +16,11 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QUrl>
-#include <fstream>
+#include <cerrno>
 
 #include "FileUri.h"
 #include "QtConversions.h"
+#include "framework/FileDescriptor.h"
 
 namespace fw::qt {
 
@@ -33,13 +36,31 @@ FileKind KindOf(const std::string& path) {
     return S_ISDIR(info.st_mode) ? FileKind::Folder : FileKind::File;
 }
 
-// Read through the C library so that a name that is not valid UTF-8 still opens.
+// The first bytes of a regular file, for content sniffing; empty for anything else. A
+// FIFO or a device named like a font must not block the UI thread or be read, so it is
+// opened without waiting and then recognised by its name only. Opened through the C
+// library so that a name that is not valid UTF-8 still opens.
 QByteArray LeadingBytes(const std::string& path) {
-    constexpr std::streamsize kSniffSize = 4096;
-    std::ifstream file(path, std::ios::binary);
+    constexpr qsizetype kSniffSize = 4096;
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (!fd.IsOpen() || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return {};
+    }
     QByteArray bytes(kSniffSize, '\0');
-    file.read(bytes.data(), kSniffSize);
-    bytes.resize(static_cast<qsizetype>(std::max<std::streamsize>(file.gcount(), 0)));
+    qsizetype filled = 0;
+    while (filled < kSniffSize) {
+        const ssize_t got =
+            ::read(fd.Get(), bytes.data() + filled, static_cast<std::size_t>(kSniffSize - filled));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            break;
+        }
+        filled += got;
+    }
+    bytes.resize(filled);
     return bytes;
 }
 

@@ -1,10 +1,18 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
 #include <QMimeDatabase>
 #include <QPalette>
 #include <QTemporaryDir>
+#include <chrono>
+#include <condition_variable>
 #include <fstream>
+#include <mutex>
+#include <thread>
 
 #include "QtTestSupport.h"
 #include "qt/QtShortcut.h"
@@ -67,6 +75,49 @@ TEST_F(QtServices, FontsGetTheDesktopThemesFontIconWhenQtHasNoTheme) {
     EXPECT_TRUE(QIcon::hasThemeIcon(QStringLiteral("font-x-generic")));
     // The font's own icon, not the generic file icon that any other file gets.
     EXPECT_NE(font.Pixels, other.Pixels);
+}
+
+TEST_F(QtServices, AFifoNamedLikeAFontGetsAnIconWithoutBeingOpenedForReading) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string base = folder.path().toStdString();
+    const std::string fifo = base + "/x.ttf";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::ofstream(base + "/y.ttf") << std::string("\0\1\0\0", 4) << std::string(60, '\0');
+
+    // A blocking open of the FIFO would wait for a writer forever; after a while this
+    // thread plays that writer, so a regression fails the test instead of hanging it.
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    bool rescued = false;
+    std::thread watchdog([&] {
+        std::unique_lock lock(mutex);
+        if (finished.wait_for(lock, std::chrono::seconds(5), [&] { return done; })) {
+            return;
+        }
+        rescued = true;
+        while (!done) {
+            const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            if (fd >= 0) {
+                ::close(fd);
+            }
+            finished.wait_for(lock, std::chrono::milliseconds(50), [&] { return done; });
+        }
+    });
+    const RgbaImage icon = backend->FileIcon(fifo, 16);
+    {
+        const std::lock_guard lock(mutex);
+        done = true;
+    }
+    finished.notify_all();
+    watchdog.join();
+
+    EXPECT_FALSE(rescued) << "FileIcon waited on the FIFO";
+    EXPECT_EQ(icon.Width, 16);
+    EXPECT_TRUE(HasOpaquePixel(icon));
+    // Chosen by the name alone, it is the icon a real font file of that type gets.
+    EXPECT_EQ(icon.Pixels, backend->FileIcon(base + "/y.ttf", 16).Pixels);
 }
 
 TEST_F(QtServices, RevealRefusesWhatDoesNotExist) {
