@@ -108,12 +108,35 @@ void QtListPeer::RebuildRows(const std::vector<ListRowState>& rows) {
 }
 
 void QtListPeer::ShowSelection(const std::vector<ListRowState>& rows) {
-    QItemSelectionModel* selection = tree_->selectionModel();
-    selection->clearSelection();
+    std::vector<int> selected;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].Selected) {
-            tree_->topLevelItem(static_cast<int>(i))->setSelected(true);
+            selected.push_back(static_cast<int>(i));
         }
+    }
+    SelectRows(selected);
+}
+
+void QtListPeer::SelectRows(const std::vector<int>& sortedRows) {
+    // One range per run of rows and one select call: item by item, every change would
+    // recompute the whole selection, which is quadratic in the rows.
+    QItemSelectionModel* selection = tree_->selectionModel();
+    const QAbstractItemModel* model = tree_->model();
+    const int lastColumn = std::max(model->columnCount() - 1, 0);
+    QItemSelection ranges;
+    for (std::size_t i = 0; i < sortedRows.size();) {
+        std::size_t end = i + 1;
+        while (end < sortedRows.size() && sortedRows[end] == sortedRows[end - 1] + 1) {
+            ++end;
+        }
+        ranges.append(QItemSelectionRange(model->index(sortedRows[i], 0),
+                                          model->index(sortedRows[end - 1], lastColumn)));
+        i = end;
+    }
+    if (ranges.isEmpty()) {
+        selection->clearSelection();
+    } else {
+        selection->select(ranges, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 }
 
@@ -160,27 +183,40 @@ void QtListPeer::SetSelection(const std::vector<int>& selectedRows) {
         return;
     }
     const QScopedValueRollback<bool> applying(applying_, true);
-    for (std::size_t i = 0; i < shown_.size(); ++i) {
-        shown_[i].Selected = std::find(selectedRows.begin(), selectedRows.end(),
-                                       static_cast<int>(i)) != selectedRows.end();
-    }
-    tree_->clearSelection();
+    std::vector<int> rows;
+    rows.reserve(selectedRows.size());
     for (const int row : selectedRows) {
-        if (QTreeWidgetItem* item = tree_->topLevelItem(row)) {
-            item->setSelected(true);
+        if (row >= 0 && static_cast<std::size_t>(row) < shown_.size()) {
+            rows.push_back(row);
         }
     }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (ListRowState& row : shown_) {
+        row.Selected = false;
+    }
+    for (const int row : rows) {
+        shown_[static_cast<std::size_t>(row)].Selected = true;
+    }
+    SelectRows(rows);
 }
 
 void QtListPeer::ReportSelection() {
     if (applying_ || !tree_) {
         return;
     }
+    // Read from the ranges: per-item lookups (and selectedRows(), which checks every row
+    // against every range) are quadratic for a large or scattered selection.
     std::vector<int> rows;
-    for (QTreeWidgetItem* item : tree_->selectedItems()) {
-        rows.push_back(tree_->indexOfTopLevelItem(item));
+    for (const QItemSelectionRange& range : tree_->selectionModel()->selection()) {
+        if (!range.parent().isValid()) {
+            for (int row = range.top(); row <= range.bottom(); ++row) {
+                rows.push_back(row);
+            }
+        }
     }
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     host_.ListSelectionChanged(Id(), rows);
 }
 

@@ -25,6 +25,8 @@ private:
     void RebuildRows(const std::vector<ListRowState>& rows);
     void ShowRow(QTreeWidgetItem* item, const ListRowState& row, const ListRowState* shown);
     void ShowSelection(const std::vector<ListRowState>& rows);
+    // Selects exactly these rows (sorted, no repeats, all in range) in one change.
+    void SelectRows(const std::vector<int>& sortedRows);
 
     BackendHost& host_;
     QPointer<QTreeWidget> tree_;
