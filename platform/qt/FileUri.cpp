@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <optional>
+#include <utility>
 
 namespace fw::qt {
 
@@ -90,7 +91,12 @@ std::vector<std::string> LocalPathsFromUriList(std::string_view uriList) {
             continue;
         }
         if (const auto encoded = EncodedPathOf(line)) {
-            paths.push_back(PercentDecode(*encoded));
+            std::string path = PercentDecode(*encoded);
+            // A "%00" would cut the name at the NUL in every system call: the model would
+            // hold one name while the calls reach another file.
+            if (path.find('\0') == std::string::npos) {
+                paths.push_back(std::move(path));
+            }
         }
     }
     return paths;

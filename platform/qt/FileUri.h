@@ -11,7 +11,8 @@ namespace fw::qt {
 
 // The local paths of a "text/uri-list" payload, in order: one URI a line (CRLF or LF),
 // comment lines ("#") skipped, only "file:" URIs whose host is empty or "localhost";
-// percent escapes are decoded byte for byte.
+// percent escapes are decoded byte for byte. A path that decodes to a NUL byte names no
+// file and is left out.
 std::vector<std::string> LocalPathsFromUriList(std::string_view uriList);
 
 // The "file://" URI of an absolute path: every byte but unreserved characters and "/"

@@ -22,7 +22,10 @@ std::vector<std::string> DroppedPaths(const QMimeData* data) {
     for (const QUrl& url : data->urls()) {
         if (url.isLocalFile()) {
             const QByteArray path = QFile::encodeName(url.toLocalFile());
-            paths.emplace_back(path.constData(), static_cast<std::size_t>(path.size()));
+            // As in the raw list: a decoded NUL would cut the name short.
+            if (!path.contains('\0')) {
+                paths.emplace_back(path.constData(), static_cast<std::size_t>(path.size()));
+            }
         }
     }
     return paths;

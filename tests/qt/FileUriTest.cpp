@@ -30,6 +30,16 @@ TEST(FileUri, ListSkipsWhatIsNoLocalFile) {
     EXPECT_TRUE(LocalPathsFromUriList("").empty());
 }
 
+TEST(FileUri, ListDropsNamesWithAnEncodedNul) {
+    // The system calls would see "/tmp/a.ttf" while the model holds the longer name.
+    const std::string list =
+        "file:///tmp/a.ttf%00.otf\r\n"
+        "file:///tmp/kept%01.otf\r\n"
+        "file:///tmp/%00\r\n"
+        "file:///tmp/tail.ttf%00\n";
+    EXPECT_EQ(LocalPathsFromUriList(list), std::vector<std::string>{"/tmp/kept\x01.otf"});
+}
+
 TEST(FileUri, PercentDecodeLeavesBrokenEscapesAlone) {
     EXPECT_EQ(PercentDecode("100%"), "100%");
     EXPECT_EQ(PercentDecode("%4"), "%4");

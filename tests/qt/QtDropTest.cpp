@@ -4,6 +4,7 @@
 #include <QUrl>
 
 #include "QtTestSupport.h"
+#include "qt/QtDropData.h"
 
 namespace fw::qt::test {
 namespace {
@@ -54,6 +55,21 @@ TEST_F(QtDrop, NamesThatAreNotUtf8SurviveFromTheRawUriList) {
     ASSERT_EQ(host.drops.size(), 1u);
     EXPECT_EQ(host.drops[0].paths,
               (std::vector<std::string>{"/tmp/latin1-\xE9t\xE9.otf", "/tmp/x\xFF.ttf"}));
+}
+
+// URLs that only Qt's decoded list offers, as some drag sources do.
+class UrlsWithoutRawList : public QMimeData {
+public:
+    bool hasFormat(const QString& type) const override {
+        return type != QStringLiteral("text/uri-list") && QMimeData::hasFormat(type);
+    }
+};
+
+TEST_F(QtDrop, DecodedUrlsWithAnEncodedNulAreLeftOut) {
+    UrlsWithoutRawList data;
+    data.setData("text/uri-list", "file:///tmp/a.ttf%00.otf\r\nfile:///tmp/b.otf\r\n");
+    ASSERT_EQ(data.urls().size(), 2);
+    EXPECT_EQ(DroppedPaths(&data), std::vector<std::string>{"/tmp/b.otf"});
 }
 
 TEST_F(QtDrop, RefusedWhenTheModelOrTheWindowSaysNo) {
