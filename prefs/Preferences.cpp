@@ -29,7 +29,7 @@ bool ResetRequested() {
 
 // A file that exists but can't be read is treated like a missing one; it is written
 // anew at exit.
-bool LoadOrDefault() {
+bool LoadIfReadable() {
     try {
         return Prefs->Load();
     } catch (const fw::IOException&) {
@@ -60,7 +60,7 @@ void Raed() {
         Prefs->Remove();
         SetDefault();
     }
-    if (!LoadOrDefault()) {
+    if (!LoadIfReadable()) {
         SetDefault();
     }
     if (!Prefs->Has(kWindowLTWH).BooleanValue()) {
