@@ -81,7 +81,7 @@ TEST_F(QtDialog, WindowModalAlertWithThreeButtons) {
 
 TEST_F(QtDialog, AlertClosedWithoutAButtonAnswersCancelOrAction) {
     DialogRequest request;
-    request.Message = "m";
+    request.Message = "Closed by the window manager";
     SeenDialog seen;
     AnswerWith("no such button", seen);
     EXPECT_EQ(backend->ShowDialog(request), DialogResult::Action);

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "app/Startup.h"
@@ -124,8 +125,7 @@ std::string QtLaunchTest::StoredLTWH() const {
 
 std::string QtLaunchTest::ModelLTWH() {
     auto w = Window1();
-    return "[" + std::to_string(w->Left()) + "," + std::to_string(w->Top()) + "," +
-           std::to_string(w->Width()) + "," + std::to_string(w->Height()) + "]";
+    return nlohmann::json{w->Left(), w->Top(), w->Width(), w->Height()}.dump();
 }
 
 }  // namespace qtapptest
