@@ -3,6 +3,8 @@
 #include <iostream>
 #include <mutex>
 
+#include "MainThread.h"
+
 namespace fw {
 
 namespace {
@@ -13,6 +15,7 @@ std::function<void(const std::string&)> presenter;
 }  // namespace
 
 void MsgBox(const std::string& text) {
+    RequireMainThread();
     std::function<void(const std::string&)> show;
     {
         std::lock_guard lock(presenterMutex);

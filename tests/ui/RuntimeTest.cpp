@@ -10,6 +10,7 @@
 #include "framework/Keyboard.h"
 #include "framework/Label.h"
 #include "framework/MenuBar.h"
+#include "framework/MsgBox.h"
 #include "framework/RuntimeException.h"
 #include "framework/RuntimeExceptionObject.h"
 
@@ -88,7 +89,7 @@ TEST_F(RuntimeTest, UserInterfaceCallsFromAnotherThreadAreRefused) {
         workerIsMain = fw::IsMainThread();
         for (auto call : std::vector<std::function<void()>>{
                  [&] { label->Text("x"); }, [&] { fw::New<fw::Window>()->Constructor(); },
-                 [&] { fw::RunFrameworkInitialization_(nullptr); }}) {
+                 [&] { fw::RunFrameworkInitialization_(nullptr); }, [&] { fw::MsgBox("x"); }}) {
             try {
                 call();
             } catch (const fw::ThreadAccessingUIException& e) {
@@ -97,7 +98,8 @@ TEST_F(RuntimeTest, UserInterfaceCallsFromAnotherThreadAreRefused) {
         }
     });
     worker.join();
-    EXPECT_EQ(caught.size(), 3u);
+    EXPECT_EQ(caught.size(), 4u);
+    EXPECT_TRUE(Backend().Dialogs().empty());
     EXPECT_EQ(label->Text(), "");
     EXPECT_FALSE(workerIsMain);
     EXPECT_TRUE(fw::IsMainThread());
