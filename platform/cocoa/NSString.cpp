@@ -33,8 +33,9 @@ const icu::Collator* StandardCollator() {
     if (U_FAILURE(status) || !made) {
         return nullptr;
     }
-    // Secondary strength ignores case but keeps accents apart.
-    made->setStrength(icu::Collator::SECONDARY);
+    // Levels are compared one after the other over the whole name: letters and digits,
+    // then accents, and only for names equal up to there, case and width.
+    made->setStrength(icu::Collator::TERTIARY);
     made->setAttribute(UCOL_NUMERIC_COLLATION, UCOL_ON, status);
     if (U_FAILURE(status)) {
         return nullptr;
@@ -64,19 +65,22 @@ std::string StringValue(id string) {
 }
 
 int LocalizedStandardCompare(std::string_view a, std::string_view b) {
+    const int bytes = a < b ? -1 : (a == b ? 0 : 1);
     const icu::Collator* collator = StandardCollator();
     constexpr std::size_t kMaxCollated = 0x7FFFFFFF;
     if (collator == nullptr || a.size() > kMaxCollated || b.size() > kMaxCollated) {
-        return a < b ? -1 : (a == b ? 0 : 1);
+        return bytes;
     }
     UErrorCode status = U_ZERO_ERROR;
     UCollationResult result =
         collator->compareUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
                               icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status);
-    if (U_FAILURE(status)) {
-        return a < b ? -1 : (a == b ? 0 : 1);
+    if (U_FAILURE(status) || result == UCOL_EQUAL) {
+        // Different names still never tie ("a01" and "a1", composed and decomposed accents),
+        // so a sort does not depend on the order the names came in.
+        return bytes;
     }
-    return result == UCOL_LESS ? -1 : (result == UCOL_EQUAL ? 0 : 1);
+    return result == UCOL_LESS ? -1 : 1;
 }
 
 }  // namespace cocoa

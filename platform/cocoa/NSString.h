@@ -41,8 +41,9 @@ id MakeAutoreleasedString(std::string_view utf8);
 // object that is no string.
 std::string StringValue(id string);
 
-// The file manager's order of names: case-insensitive, digits compared by their
-// numeric value, by the collation of the current locale. -1, 0 or 1.
+// The file manager's order of names: digits compared by their numeric value, by the
+// collation of the current locale, case and width counting only between names otherwise
+// equal, then bytes. -1, 0 or 1; 0 only for identical names.
 int LocalizedStandardCompare(std::string_view a, std::string_view b);
 
 }  // namespace cocoa

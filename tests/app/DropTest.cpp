@@ -1,6 +1,7 @@
 // Drops on the main window: which items are listed, the label and run button, the
 // row's contents and order, the list's stripes, the window's separator, and revealing
 // a row's file.
+#include <algorithm>
 #include <filesystem>
 
 #include "RunFixture.h"
@@ -104,6 +105,24 @@ TEST_F(DropTest, RowsAreSortedInTheFileManagersOrder) {
             shown.push_back(row.Cells.at(0));
         }
         EXPECT_EQ(shown, expected);
+        Backend().RequestQuit();
+    });
+    EXPECT_EQ(LaunchSteps(), 0);
+}
+
+TEST_F(DropTest, NamesEqualButForCaseOrWidthKeepOneOrderWhateverTheDrop) {
+    UseRealSpot();
+    // In byte order, so that the permutations below visit every drop order.
+    std::vector<std::string> paths{MakeFont("A.otf"), MakeFont("a.otf"),
+                                   MakeFont("\xEF\xBD\x81.otf")};
+    Step([&, this] {
+        ASSERT_TRUE(Backend().DropPaths(WindowId(), paths));
+        const std::vector<std::string> first = Cells();
+        ASSERT_EQ(first.size(), 3u);
+        while (std::next_permutation(paths.begin(), paths.end())) {
+            ASSERT_TRUE(Backend().DropPaths(WindowId(), paths));
+            EXPECT_EQ(Cells(), first);
+        }
         Backend().RequestQuit();
     });
     EXPECT_EQ(LaunchSteps(), 0);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "cocoa/Cocoa.h"
@@ -19,13 +20,18 @@ TEST(StandardCompare, OrdersDigitsByNumericValue) {
     EXPECT_EQ(Compare("Font.otf", "Font1.otf"), -1);
 }
 
-TEST(StandardCompare, IgnoresCaseAndAnswersZeroForEqual) {
+TEST(StandardCompare, CaseOnlyBreaksTiesAndOnlyIdenticalNamesAreEqual) {
     EXPECT_EQ(Compare("Arial.ttf", "Arial.ttf"), 0);
-    EXPECT_EQ(Compare("ARIAL.TTF", "arial.ttf"), 0);
     EXPECT_EQ(Compare("", ""), 0);
     EXPECT_EQ(Compare("apple", "Banana"), -1);
     EXPECT_EQ(Compare("Zed", "apple"), 1);
     EXPECT_EQ(Compare("", "a"), -1);
+    // Case, width, composed or decomposed accents: still an order.
+    for (const auto& [a, b] : std::vector<std::pair<std::string, std::string>>{
+             {"a.otf", "A.otf"}, {"a.otf", "\xEF\xBD\x81.otf"}, {"\xC3\xA9", "e\xCC\x81"}}) {
+        EXPECT_NE(Compare(a, b), 0) << a << " " << b;
+        EXPECT_EQ(Compare(a, b), -Compare(b, a)) << a << " " << b;
+    }
 }
 
 TEST(StandardCompare, KeepsAccentsApartAndToleratesInvalidUtf8) {
