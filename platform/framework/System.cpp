@@ -13,21 +13,40 @@ namespace fw {
 
 namespace {
 
-std::string PlatformLanguage() {
-    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = std::getenv(name);
-        if (value == nullptr || *value == '\0') {
-            continue;
-        }
-        std::string language(value);
-        if (std::string_view(name) == "LANGUAGE") {
-            language = language.substr(0, language.find(':'));
-        }
-        if (!language.empty() && language != "C" && language != "POSIX") {
-            return language;
+// "C", "POSIX" and their codeset forms ("C.UTF-8") ask for the untranslated texts.
+bool IsUntranslated(std::string_view locale) {
+    const std::string_view name = locale.substr(0, locale.find_first_of(".@"));
+    return name == "C" || name == "POSIX";
+}
+
+// The languages to try for an empty language code, in gettext's order: the locale for
+// messages is the first of LC_ALL, LC_MESSAGES and LANG that is set and not empty (with
+// none, the C library's "C"). Unless it is untranslated, LANGUAGE's entries come first,
+// up to one that is itself untranslated; then the locale.
+std::vector<std::string> PlatformLanguages() {
+    std::string locale = "C";
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        if (const char* value = std::getenv(name); value != nullptr && *value != '\0') {
+            locale = value;
+            break;
         }
     }
-    return {};
+    if (IsUntranslated(locale)) {
+        return {};
+    }
+    std::vector<std::string> languages;
+    const char* priority = std::getenv("LANGUAGE");
+    std::istringstream list(priority != nullptr ? priority : "");
+    for (std::string entry; std::getline(list, entry, ':');) {
+        if (IsUntranslated(entry)) {
+            return languages;
+        }
+        if (!entry.empty()) {
+            languages.push_back(entry);
+        }
+    }
+    languages.push_back(locale);
+    return languages;
 }
 
 // "ja_JP.UTF-8@euro" gives "ja_JP", then "ja".
@@ -75,8 +94,13 @@ std::string System::GetLocalizedString_(std::string_view key, std::string_view e
                                         std::string_view language) const {
     const Ref<FolderItem> resources = SpecialFolder::Resources();
     const Ref<FolderItem> locale = resources ? resources->Child("locale") : nullptr;
-    if (locale) {
-        const std::string wanted = language.empty() ? PlatformLanguage() : std::string(language);
+    if (!locale) {
+        return std::string(englishDefault);
+    }
+    const std::vector<std::string> languages =
+        language.empty() ? PlatformLanguages() : std::vector<std::string>{std::string(language)};
+    // A translation that lacks the key falls through to the next language, as in gettext.
+    for (const std::string& wanted : languages) {
         for (const std::string& candidate : Candidates(wanted)) {
             if (auto text = Translation(locale, candidate, key)) {
                 return *text;

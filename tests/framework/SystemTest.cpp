@@ -57,12 +57,12 @@ TEST_F(Localisation, EnglishDefaultWithoutTranslation) {
 TEST_F(Localisation, TranslationFromThePlatformLanguage) {
     WriteFile(temp_ / "Resources/locale/ja.json", R"j({"Localized.kRun": "実行"})j");
     WriteFile(temp_ / "Resources/locale/fr_CA.json", R"j({"Localized.kRun": "Exécuter (CA)"})j");
-    ::setenv("LANG", "C", 1);
+    ::setenv("LANG", "de_DE.UTF-8", 1);
     ::setenv("LANGUAGE", "ja_JP:fr", 1);
     EXPECT_EQ(Lookup("Localized.kRun", "Run"), "実行");  // ja_JP falls back to ja
     EXPECT_EQ(Lookup("Localized.kQuit", "Quit"), "Quit");
     ::unsetenv("LANGUAGE");
-    ::setenv("LC_ALL", "POSIX", 1);
+    ::setenv("LC_ALL", "", 1);  // empty counts as unset
     ::setenv("LC_MESSAGES", "fr_CA.UTF-8", 1);
     EXPECT_EQ(Lookup("Localized.kRun", "Run"), "Exécuter (CA)");
     EXPECT_EQ(Lookup("Localized.kRun", "Run", "ja"), "実行");  // an explicit code wins
@@ -70,6 +70,31 @@ TEST_F(Localisation, TranslationFromThePlatformLanguage) {
     WriteFile(temp_ / "Resources/locale/ja.json", R"j({"Localized.kRun": "走る"})j");
     EXPECT_EQ(Lookup("Localized.kRun", "Run", "ja"), "走る");
     EXPECT_EQ(Lookup("Localized.kRun", "Run", "../ja"), "Run");
+}
+
+TEST_F(Localisation, LanguageChosenAsGettextDoes) {
+    WriteFile(temp_ / "Resources/locale/ja.json",
+              R"j({"Localized.kRun": "実行", "Localized.kQuit": "終了"})j");
+    WriteFile(temp_ / "Resources/locale/fr.json", R"j({"Localized.kQuit": "Quitter"})j");
+    // A C locale, in any form, asks for English whatever LANGUAGE says.
+    ::setenv("LANGUAGE", "ja", 1);
+    EXPECT_EQ(Lookup("Localized.kRun", "Run"), "Run");  // no locale at all is C
+    ::setenv("LANG", "ja_JP.UTF-8", 1);
+    for (const char* c : {"C", "POSIX", "C.UTF-8", "C.utf8"}) {
+        ::setenv("LC_ALL", c, 1);
+        EXPECT_EQ(Lookup("Localized.kRun", "Run"), "Run") << c;
+    }
+    ::unsetenv("LC_ALL");
+    // Every entry of LANGUAGE in turn, key by key, then the locale.
+    ::setenv("LANG", "de_DE.UTF-8", 1);
+    ::setenv("LANGUAGE", "fr::ja", 1);
+    EXPECT_EQ(Lookup("Localized.kQuit", "Quit"), "Quitter");
+    EXPECT_EQ(Lookup("Localized.kRun", "Run"), "実行");
+    ::setenv("LANGUAGE", "fr:C:ja", 1);  // a C entry ends the list
+    EXPECT_EQ(Lookup("Localized.kRun", "Run"), "Run");
+    ::setenv("LANGUAGE", "eo", 1);
+    ::setenv("LC_MESSAGES", "ja_JP.UTF-8", 1);
+    EXPECT_EQ(Lookup("Localized.kRun", "Run"), "実行");
 }
 
 TEST(MsgBox, GoesToThePresenter) {

@@ -18,15 +18,11 @@ protected:
         LaunchTest::SetUp();
         UseStandInSpot("exit 1\n");
     }
-    void TearDown() override {
-        ::unsetenv("LANGUAGE");
-        LaunchTest::TearDown();
-    }
 
-    // A translation for LANGUAGE=ja.
+    // A translation for a Japanese desktop.
     void Translate(const json& texts) {
         WriteFile(AppFolder() + "/Resources/locale/ja.json", texts.dump());
-        ::setenv("LANGUAGE", "ja", 1);
+        ::setenv("LANG", "ja_JP.UTF-8", 1);
     }
     // The About caption once the application has opened.
     std::string AboutCaption() {

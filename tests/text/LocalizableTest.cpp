@@ -27,7 +27,7 @@ protected:
     void TearDown() override {
         fw::SetExecutablePath("");
         std::filesystem::remove_all(root_);
-        unsetenv("LANGUAGE");
+        unsetenv("LC_ALL");
     }
 
     std::filesystem::path root_;
@@ -44,7 +44,7 @@ TEST_F(LocalizableTest, TranslationComesFromThePlatformLookup) {
     EXPECT_EQ(RegExXojo::kAlert_Metacharacters("de"), "Metazeichen allein gehen nicht.");
 
     // The refusal alert asks with an empty language code: the platform's language.
-    setenv("LANGUAGE", "de", 1);
+    setenv("LC_ALL", "de_DE.UTF-8", 1);
     AlertRecorder recorder;
     EXPECT_EQ(RegExXojo::Replace("x", "$", "y", 0, true), "x");
     ASSERT_EQ(recorder.alerts.size(), 1u);
