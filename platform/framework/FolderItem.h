@@ -36,8 +36,9 @@ public:
     void Delete() const;
     // Moves the item to the full path destination. Never replaces an existing item:
     // when destination exists, or can't be made (say, it lies inside a file), nothing
-    // moves. Across file systems a file is copied, synced, and only then is the source
-    // removed. Returns whether the item moved.
+    // moves. Across file systems a file or link is copied (see MoveAcrossFileSystems):
+    // no partial copy ever stands at destination, and when the source can't be removed
+    // the copy is removed and nothing moved. Returns whether the item moved.
     bool MoveFileTo(const Ref<FolderItem>& destination) const;
 
     // The POSIX path.
