@@ -56,9 +56,26 @@ bool FolderItem::Exists() const {
     return ::lstat(path_.c_str(), &info) == 0;
 }
 
+bool FolderItem::ExistsFollowingLinks() const {
+    struct stat info {};
+    return ::stat(path_.c_str(), &info) == 0;
+}
+
 bool FolderItem::IsFolder() const {
     struct stat info {};
     return ::stat(path_.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool FolderItem::IsFile() const {
+    struct stat info {};
+    return ::stat(path_.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string FolderItem::LinkTarget() const {
+    std::string target(PATH_MAX, '\0');
+    const ssize_t n = ::readlink(path_.c_str(), target.data(), target.size());
+    target.resize(n < 0 ? 0 : static_cast<std::size_t>(n));
+    return target;
 }
 
 Ref<FolderItem> FolderItem::Child(std::string_view name, bool followAlias) const {

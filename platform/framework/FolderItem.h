@@ -24,8 +24,15 @@ public:
     Ref<FolderItem> Parent() const;
     // Something is at the path (a dangling symbolic link counts).
     bool Exists() const;
+    // Something is at the path once links are followed (a dangling link does not count).
+    bool ExistsFollowingLinks() const;
     // The path leads, links followed, to a folder.
     bool IsFolder() const;
+    // The path leads, links followed, to a regular file.
+    bool IsFile() const;
+    // What the symbolic link at the path holds, as written in it; empty when the item is
+    // no symbolic link.
+    std::string LinkTarget() const;
     // The item named name inside this folder, whether or not it exists. Nil for a name
     // that is empty, "." or "..", or holds "/" or a NUL byte. With followAlias, a child
     // that is a symbolic link to an existing item gives that item's real path.
