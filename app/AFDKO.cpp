@@ -28,7 +28,8 @@ const bool kRegistered = [] {
 void GetSpot() {
     fw::Ref<fw::FolderItem> resources = fw::SpecialFolder::Resources();
     spot = resources->Child("spot", true);
-    if (!spot || !spot->Exists()) {
+    // A link to nothing is no tool either.
+    if (!spot || !spot->ExistsFollowingLinks()) {
         ShowAlertQuit();
     }
 }
