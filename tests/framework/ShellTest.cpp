@@ -128,7 +128,7 @@ TEST(Shell, TimeLimitStopsTheCommandAndWhatItStarted) {
     Shell shell;
     shell.TimeLimit = std::chrono::milliseconds(200);
     const std::vector<std::string> neverEnding = {
-        "sleep 100 & echo $!; wait",  // still printing, with a child of its own
+        "sleep 100 & echo $!; wait",                       // output still open
         "sleep 100 >/dev/null & echo $!; exec >&-; wait",  // output closed, still running
     };
     for (const std::string& command : neverEnding) {
