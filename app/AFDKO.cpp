@@ -9,11 +9,17 @@
 namespace AFDKO {
 
 fw::Ref<fw::FolderItem> spot;
+std::size_t spotOutputLimit;
+std::chrono::milliseconds spotTimeLimit;
 
 namespace {
 
 const bool kRegistered = [] {
-    fw::RegisterInitializer([] { spot = nullptr; });
+    fw::RegisterInitializer([] {
+        spot = nullptr;
+        spotOutputLimit = 8 << 20;
+        spotTimeLimit = std::chrono::minutes(1);
+    });
     return true;
 }();
 
@@ -22,7 +28,8 @@ const bool kRegistered = [] {
 void GetSpot() {
     fw::Ref<fw::FolderItem> resources = fw::SpecialFolder::Resources();
     spot = resources->Child("spot", true);
-    if (!spot || !spot->Exists()) {
+    // A link to nothing is no tool either.
+    if (!spot || !spot->ExistsFollowingLinks()) {
         ShowAlertQuit();
     }
 }

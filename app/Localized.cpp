@@ -25,4 +25,55 @@ std::string Completed(const std::string& language) {
     return LocalizedText("Localized.Completed", "Completed.", language);
 }
 
+std::string kFontStayed(const std::string& language) {
+    return LocalizedText("Localized.kFontStayed", "font stayed where it was.", language);
+}
+
+std::string kFontsStayed(const std::string& language) {
+    return LocalizedText("Localized.kFontsStayed", "fonts stayed where they were.", language);
+}
+
+std::string kNotAFile(const std::string& language) {
+    return LocalizedText("Localized.kNotAFile", "not a regular file", language);
+}
+
+std::string kRelativeLink(const std::string& language) {
+    return LocalizedText("Localized.kRelativeLink", "a link with a relative target", language);
+}
+
+std::string kSpotFailed(const std::string& language) {
+    return LocalizedText("Localized.kSpotFailed", "spot could not read it", language);
+}
+
+std::string kOutputTooLarge(const std::string& language) {
+    return LocalizedText("Localized.kOutputTooLarge", "spot's output was too large", language);
+}
+
+std::string kTimedOut(const std::string& language) {
+    return LocalizedText("Localized.kTimedOut", "spot timed out", language);
+}
+
+std::string kNoFamilyName(const std::string& language) {
+    return LocalizedText("Localized.kNoFamilyName", "no family name", language);
+}
+
+std::string kBadFolderName(const std::string& language) {
+    return LocalizedText("Localized.kBadFolderName", "the family name can't be a folder name",
+                         language);
+}
+
+std::string kFolderNotMade(const std::string& language) {
+    return LocalizedText("Localized.kFolderNotMade", "the family folder could not be made",
+                         language);
+}
+
+std::string kAlreadyThere(const std::string& language) {
+    return LocalizedText("Localized.kAlreadyThere",
+                         "an item of that name is already in the family folder", language);
+}
+
+std::string kMoveFailed(const std::string& language) {
+    return LocalizedText("Localized.kMoveFailed", "the move failed", language);
+}
+
 }  // namespace Localized

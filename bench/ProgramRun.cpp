@@ -21,6 +21,23 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// A figure of this process's /proc status, in kB ("VmRSS", "VmHWM").
+long StatusKB(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field + ":", 0) == 0) {
+            return std::stol(line.substr(field.size() + 1));
+        }
+    }
+    return 0;
+}
+
+// Makes VmHWM start again from the resident memory of now.
+void ResetPeak() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
 }  // namespace
 
 ProgramTimes RunProgram(const std::string& root, const std::string& spot,
@@ -46,9 +63,14 @@ ProgramTimes RunProgram(const std::string& root, const std::string& spot,
         times.label = Window1()->Label1()->Text();
 
         backend.DropPaths(window, fonts);
+        times.idleKB = StatusKB("VmRSS");
+        ResetPeak();
         start = std::chrono::steady_clock::now();
-        backend.SetDialogObserver(
-            [&](const fw::headless::DialogRecord&) { times.runSeconds = SecondsSince(start); });
+        backend.SetDialogObserver([&](const fw::headless::DialogRecord& dialog) {
+            times.runSeconds = SecondsSince(start);
+            times.peakKB = StatusKB("VmHWM");
+            times.explanation = dialog.Request.Explanation;
+        });
         backend.ClickButton(Window1()->PushButtonRun()->Id());
         times.quitSeconds = SecondsSince(start);
         times.completed =

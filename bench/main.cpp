@@ -2,11 +2,16 @@
 // Files copies of real fonts through the program's run on the headless backend, and
 // times the same work done by the floor (spot spawned directly, mkdir and rename in
 // process) and by a shell script loop; then times a drop of many files.
+// tessary_bench --memory [font]
+// Runs one font (a copy of font, through the real spot; without one, through a stand-in
+// spot that prints name records without end) and reports the program's resident memory
+// before and at most during the run.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "BenchFonts.h"
@@ -34,14 +39,42 @@ int Check(const char* what, const std::vector<bench::FontCopy>& copies) {
     return 0;
 }
 
+int MeasureMemory(const std::string& root, const char* font) {
+    std::string spot = "/usr/libexec/afdko/spot";
+    const std::string copy = root + "/font.ttf";
+    if (font) {
+        fs::copy_file(font, copy);
+    } else {
+        spot = root + "/endless-spot";
+        std::ofstream(spot) << "#!/bin/sh\nexec yes '[ 0]={ 3, 1, 409,   1,  22,01cb} "
+                               "[01cb]=<Family>'\n";
+        fs::permissions(spot, fs::perms::owner_all);
+        std::ofstream(copy) << "font";
+    }
+    const bench::ProgramTimes run = bench::RunProgram(root + "/app", spot, {}, {copy});
+    std::printf("resident before the run %ld kB, at most during it %ld kB (%+ld kB), %.3f s\n",
+                run.idleKB, run.peakKB, run.peakKB - run.idleKB, run.runSeconds);
+    std::printf("alert: %s\n", run.explanation.c_str());
+    return run.completed ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--memory") {
+        std::string pattern = (fs::temp_directory_path() / "tessary-bench.XXXXXX").string();
+        const std::string root = ::mkdtemp(pattern.data());
+        const int status = MeasureMemory(root, argc > 2 ? argv[2] : nullptr);
+        fs::remove_all(root);
+        return status;
+    }
     const int fonts = argc > 1 ? std::atoi(argv[1]) : 200;
     const int dropped = argc > 2 ? std::atoi(argv[2]) : 10000;
     const std::string spot = "/usr/libexec/afdko/spot";
     if (fonts < 1 || dropped < 1) {
-        std::fprintf(stderr, "usage: tessary_bench [fonts >= 1] [dropped files >= 1]\n");
+        std::fprintf(stderr,
+                     "usage: tessary_bench [fonts >= 1] [dropped files >= 1]\n"
+                     "       tessary_bench --memory [font]\n");
         return 2;
     }
     std::string pattern = (fs::temp_directory_path() / "tessary-bench.XXXXXX").string();

@@ -18,6 +18,7 @@ add_library(tessary_program STATIC
     prefs/Preferences.cpp
     window/Icon.cpp
     window/NameRecords.cpp
+    window/RunReport.cpp
     window/Window1.cpp
     window/Window1Drop.cpp
     window/Window1Run.cpp

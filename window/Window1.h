@@ -2,6 +2,7 @@
 // The droplet window: the list of dropped fonts, the run button and the status label.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "framework/Rect.h"
 #include "framework/Window.h"
 #include "menus/CocoaMenu.h"
+#include "window/RunReport.h"
 #include "window/myListBox.h"
 
 class Window1 : public fw::Window {
@@ -27,7 +29,8 @@ public:
     fw::Ref<fw::Label> Label1() const;
 
     virtual void ListBox1_DoubleClick(fw::Ref<myListBox> sender);
-    // Files every listed font, then reports "Completed." and quits.
+    // Files every listed font, then reports "Completed." (with the fonts that stayed
+    // where they were, if any) and quits.
     virtual void PushButtonRun_Action(fw::Ref<fw::PushButton> sender);
 
     // The menu bar's items, by name.
@@ -63,8 +66,9 @@ public:
     void ShowInFinder(const fw::Ref<fw::FolderItem>& f);
     // Makes the application the active one.
     void BringFrontmostMe();
-    // Files one font into the folder named after its family, beside it.
-    void Run(const fw::Ref<fw::FolderItem>& f);
+    // Files one font into the folder named after its family, beside it; answers why
+    // when the font stays where it was.
+    std::optional<NotFiled> Run(const fw::Ref<fw::FolderItem>& f);
 
 protected:
     void Layout() override;

@@ -8,9 +8,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <memory>
 
-#include "FileDescriptor.h"
+#include "CrossDeviceMove.h"
 
 namespace fw {
 
@@ -19,86 +18,6 @@ namespace {
 bool IsPlainShellByte(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
            std::string_view("_@%+=:,./-").find(c) != std::string_view::npos;
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-bool WriteAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-bool SyncFolder(const std::string& folder) {
-    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return fd.IsOpen() && ::fsync(fd.Get()) == 0;
-}
-
-// Copies a regular file or a symbolic link to a destination that must not exist yet;
-// the destination is complete and synced when this returns true, and removed otherwise.
-bool CopyNoReplace(const std::string& from, const std::string& to) {
-    struct stat info {};
-    if (::lstat(from.c_str(), &info) != 0) {
-        return false;
-    }
-    if (S_ISLNK(info.st_mode)) {
-        std::string target(static_cast<std::size_t>(info.st_size) + 1, '\0');
-        const ssize_t n = ::readlink(from.c_str(), target.data(), target.size());
-        if (n < 0 || static_cast<std::size_t>(n) >= target.size()) {
-            return false;
-        }
-        target.resize(static_cast<std::size_t>(n));
-        // symlink() never replaces an existing item.
-        return ::symlink(target.c_str(), to.c_str()) == 0 && SyncFolder(FolderOf(to));
-    }
-    if (!S_ISREG(info.st_mode)) {
-        return false;  // folders and special files are not copied across file systems
-    }
-    FileDescriptor in(::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
-    if (!in.IsOpen()) {
-        return false;
-    }
-    FileDescriptor out(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
-                              info.st_mode & 07777));
-    if (!out.IsOpen()) {
-        return false;
-    }
-    bool ok = true;
-    std::unique_ptr<char[]> buffer = std::make_unique<char[]>(1 << 16);
-    while (ok) {
-        const ssize_t n = ::read(in.Get(), buffer.get(), 1 << 16);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        ok = WriteAll(out.Get(), buffer.get(), static_cast<std::size_t>(n));
-    }
-    ok = ok && ::fchmod(out.Get(), info.st_mode & 07777) == 0;
-    ok = ok && ::fsync(out.Get()) == 0;
-    ok = out.Reset() == 0 && ok;
-    ok = ok && SyncFolder(FolderOf(to));
-    if (!ok) {
-        ::unlink(to.c_str());  // ours: O_EXCL made it
-    }
-    return ok;
 }
 
 }  // namespace
@@ -137,9 +56,26 @@ bool FolderItem::Exists() const {
     return ::lstat(path_.c_str(), &info) == 0;
 }
 
+bool FolderItem::ExistsFollowingLinks() const {
+    struct stat info {};
+    return ::stat(path_.c_str(), &info) == 0;
+}
+
 bool FolderItem::IsFolder() const {
     struct stat info {};
     return ::stat(path_.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool FolderItem::IsFile() const {
+    struct stat info {};
+    return ::stat(path_.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string FolderItem::LinkTarget() const {
+    std::string target(PATH_MAX, '\0');
+    const ssize_t n = ::readlink(path_.c_str(), target.data(), target.size());
+    target.resize(n < 0 ? 0 : static_cast<std::size_t>(n));
+    return target;
 }
 
 Ref<FolderItem> FolderItem::Child(std::string_view name, bool followAlias) const {
@@ -202,12 +138,7 @@ bool FolderItem::MoveFileTo(const Ref<FolderItem>& destination) const {
     } else if (error != EXDEV) {
         return false;
     }
-    if (!CopyNoReplace(path_, to)) {
-        return false;
-    }
-    // The copy is complete and synced; only now does the source go.
-    ::unlink(path_.c_str());
-    return true;
+    return MoveAcrossFileSystems(path_, to);
 }
 
 std::string FolderItem::ShellPath() const {

@@ -24,8 +24,15 @@ public:
     Ref<FolderItem> Parent() const;
     // Something is at the path (a dangling symbolic link counts).
     bool Exists() const;
+    // Something is at the path once links are followed (a dangling link does not count).
+    bool ExistsFollowingLinks() const;
     // The path leads, links followed, to a folder.
     bool IsFolder() const;
+    // The path leads, links followed, to a regular file.
+    bool IsFile() const;
+    // What the symbolic link at the path holds, as written in it; empty when the item is
+    // no symbolic link.
+    std::string LinkTarget() const;
     // The item named name inside this folder, whether or not it exists. Nil for a name
     // that is empty, "." or "..", or holds "/" or a NUL byte. With followAlias, a child
     // that is a symbolic link to an existing item gives that item's real path.
@@ -36,8 +43,9 @@ public:
     void Delete() const;
     // Moves the item to the full path destination. Never replaces an existing item:
     // when destination exists, or can't be made (say, it lies inside a file), nothing
-    // moves. Across file systems a file is copied, synced, and only then is the source
-    // removed. Returns whether the item moved.
+    // moves. Across file systems a file or link is copied (see MoveAcrossFileSystems):
+    // no partial copy ever stands at destination, and when the source can't be removed
+    // the copy is removed and nothing moved. Returns whether the item moved.
     bool MoveFileTo(const Ref<FolderItem>& destination) const;
 
     // The POSIX path.

@@ -1,12 +1,16 @@
 #include "Shell.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -23,7 +27,7 @@ namespace {
 // posix_spawn's attributes and file actions, released on every path.
 class SpawnSetup {
 public:
-    explicit SpawnSetup(int outputFd) {
+    SpawnSetup(int outputFd, bool ownProcessGroup) {
         posix_spawn_file_actions_init(&actions_);
         posix_spawnattr_init(&attributes_);
         posix_spawn_file_actions_addopen(&actions_, 0, "/dev/null", O_RDONLY, 0);
@@ -38,7 +42,12 @@ public:
         sigemptyset(&none);
         posix_spawnattr_setsigdefault(&attributes_, &all);
         posix_spawnattr_setsigmask(&attributes_, &none);
-        posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+        short flags = POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK;
+        if (ownProcessGroup) {
+            posix_spawnattr_setpgroup(&attributes_, 0);
+            flags |= POSIX_SPAWN_SETPGROUP;
+        }
+        posix_spawnattr_setflags(&attributes_, flags);
     }
     ~SpawnSetup() {
         posix_spawn_file_actions_destroy(&actions_);
@@ -96,11 +105,62 @@ int WaitFor(pid_t pid) {
     return 127;
 }
 
+// Waits until fd is ready to read or the deadline has passed; true when it is ready.
+bool ReadyBefore(int fd, std::chrono::steady_clock::time_point deadline) {
+    using namespace std::chrono;
+    pollfd entry{fd, POLLIN, 0};
+    while (true) {
+        const auto left = ceil<milliseconds>(deadline - steady_clock::now()).count();
+        const int n = ::poll(&entry, 1, static_cast<int>(std::clamp<long long>(left, 0, INT_MAX)));
+        if (n > 0 || (n < 0 && errno != EINTR)) {
+            return true;  // a poll error is left to the read or wait that follows
+        }
+        if (n == 0 && left <= 0) {
+            return false;
+        }
+    }
+}
+
+// Whether the child ends before the deadline; true as well when that can't be watched.
+bool EndsBefore(pid_t pid, std::chrono::steady_clock::time_point deadline) {
+    // By number: this glibc's <sys/pidfd.h> declares pidfd_open without C linkage.
+    FileDescriptor process(static_cast<int>(::syscall(SYS_pidfd_open, pid, 0)));
+    return !process.IsOpen() || ReadyBefore(process.Get(), deadline);
+}
+
 }  // namespace
+
+Shell::CutOff Shell::ReadOutput(int fd, Deadline deadline) {
+    char buffer[65536];
+    while (true) {
+        if (deadline && !ReadyBefore(fd, *deadline)) {
+            return CutOff::TimeLimit;
+        }
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return CutOff::None;
+        }
+        const auto size = static_cast<std::size_t>(n);
+        if (OutputLimit && output_.size() + size > *OutputLimit) {
+            output_.append(buffer, *OutputLimit - output_.size());
+            return CutOff::OutputLimit;
+        }
+        output_.append(buffer, size);
+    }
+}
 
 void Shell::Execute(std::string commandLine) {
     output_.clear();
     errorCode_ = 0;
+    cutOff_ = CutOff::None;
+    Deadline deadline;
+    if (TimeLimit) {
+        deadline = std::chrono::steady_clock::now() + *TimeLimit;
+    }
+    const bool limited = OutputLimit || TimeLimit;
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) {
         Fail(errno);
@@ -109,7 +169,7 @@ void Shell::Execute(std::string commandLine) {
     FileDescriptor readEnd(fds[0]);
     FileDescriptor writeEnd(fds[1]);
 
-    SpawnSetup setup(writeEnd.Get());
+    SpawnSetup setup(writeEnd.Get(), limited);
     int error = 0;
     std::optional<pid_t> pid;
     if (auto words = SplitPlainCommandLine(commandLine)) {
@@ -126,16 +186,14 @@ void Shell::Execute(std::string commandLine) {
         return;
     }
 
-    char buffer[65536];
-    while (true) {
-        const ssize_t n = ::read(readEnd.Get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        output_.append(buffer, static_cast<std::size_t>(n));
+    cutOff_ = ReadOutput(readEnd.Get(), deadline);
+    if (cutOff_ == CutOff::None && deadline && !EndsBefore(*pid, *deadline)) {
+        cutOff_ = CutOff::TimeLimit;
+    }
+    if (cutOff_ != CutOff::None) {
+        // Before the pipe closes, so that the kill, not a broken pipe, ends the command.
+        // The group is the child's own and can't be reused before the child is reaped.
+        ::kill(-*pid, SIGKILL);
     }
     readEnd.Reset();
     errorCode_ = WaitFor(*pid);

@@ -1,6 +1,7 @@
 # The framework's non-visual services: strings, Variant, files, streams, Shell, RegEx,
 # JSONItem, Dictionary, localised strings and the message box hook.
 add_library(fw_core STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/CrossDeviceMove.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Dictionary.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileDescriptor.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FolderItem.cpp

@@ -30,6 +30,7 @@ TEST_F(FontRunEdgeTest, OutputEndingInLineFeedFilesTheFont) {
     SpotPrints(FamilyOutput("Family"));
     const std::string font = MakeFont("A.ttf");
     EXPECT_COMPLETED(DropAndRun({font}));
+    EXPECT_EQ(LastExplanation(), "");
     EXPECT_EQ(Entries(FontFolder()), std::vector<std::string>{"Family"});
     EXPECT_EQ(ReadFile(FontFolder() + "/Family/A.ttf"), "font");
 }
@@ -39,14 +40,17 @@ TEST_F(FontRunEdgeTest, UnusableOutputLeavesTheFontWhereItWas) {
         const char* what;
         std::string output;
         int status;
+        std::string reason;
     };
+    const std::string unread = "spot could not read it";
+    const std::string noName = "no family name";
     const std::vector<Case> cases{
-        {"non-zero exit", FamilyOutput("Family"), 1},
-        {"empty output", "", 0},
-        {"one record without a final LF", NameRecordLine("409", 1, "Family"), 0},
-        {"no matching record", kHeader + NameRecordLine("409", 2, "Regular") + "\n", 0},
-        {"only an empty family string", FamilyOutput(""), 0},
-        {"family with a comma", FamilyOutput("Family, Inc"), 0},
+        {"non-zero exit", FamilyOutput("Family"), 1, unread},
+        {"empty output", "", 0, unread},
+        {"one record without a final LF", NameRecordLine("409", 1, "Family"), 0, unread},
+        {"no matching record", kHeader + NameRecordLine("409", 2, "Regular") + "\n", 0, noName},
+        {"only an empty family string", FamilyOutput(""), 0, noName},
+        {"family with a comma", FamilyOutput("Family, Inc"), 0, noName},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -55,6 +59,7 @@ TEST_F(FontRunEdgeTest, UnusableOutputLeavesTheFontWhereItWas) {
         SpotPrints(c.output, c.status);
         const std::string font = MakeFont("A.ttf");
         EXPECT_COMPLETED(DropAndRun({font}));
+        EXPECT_EQ(LastExplanation(), "1 font stayed where it was.\nA.ttf — " + c.reason);
         EXPECT_EQ(Entries(FontFolder()), std::vector<std::string>{"A.ttf"});
     }
 }
@@ -83,6 +88,8 @@ TEST_F(FontRunEdgeTest, DecodedNamesThatNameNoChildLeaveTheFont) {
         const std::string font = MakeFont("A.ttf");
         const std::vector<std::string> rootBefore = Entries(Root());
         EXPECT_COMPLETED(DropAndRun({font}));
+        EXPECT_EQ(LastExplanation(),
+                  "1 font stayed where it was.\nA.ttf — the family name can't be a folder name");
         EXPECT_EQ(Entries(FontFolder()), std::vector<std::string>{"A.ttf"});
         EXPECT_EQ(Entries(Root()), rootBefore);
         EXPECT_EQ(ReadFile(font), "font");
@@ -103,6 +110,8 @@ TEST_F(FontRunEdgeTest, FamilyItemThatIsAFileKeepsBothFiles) {
     MakeFont("Family", "a file");
     const std::string font = MakeFont("A.ttf");
     EXPECT_COMPLETED(DropAndRun({font}));
+    EXPECT_EQ(LastExplanation(),
+              "1 font stayed where it was.\nA.ttf — the family folder could not be made");
     EXPECT_EQ(Entries(FontFolder()), (std::vector<std::string>{"A.ttf", "Family"}));
     EXPECT_EQ(ReadFile(FontFolder() + "/Family"), "a file");
     EXPECT_EQ(ReadFile(font), "font");
@@ -113,6 +122,9 @@ TEST_F(FontRunEdgeTest, FontOfANameAlreadyInTheFamilyFolderStaysAndNothingIsLost
     MakeFont("Family/A.ttf", "already there");
     const std::string font = MakeFont("A.ttf", "dropped");
     EXPECT_COMPLETED(DropAndRun({font}));
+    EXPECT_EQ(LastExplanation(),
+              "1 font stayed where it was.\nA.ttf — an item of that name is "
+              "already in the family folder");
     EXPECT_EQ(ReadFile(font), "dropped");
     EXPECT_EQ(ReadFile(FontFolder() + "/Family/A.ttf"), "already there");
 }
@@ -132,6 +144,7 @@ TEST_F(FontRunEdgeTest, FileDeletedAfterTheDropIsSkipped) {
     const std::string gone = MakeFont("Gone.ttf");
     const std::string kept = MakeFont("Kept.ttf");
     EXPECT_COMPLETED(DropAndRun({gone, kept}, [&] { fs::remove(gone); }));
+    EXPECT_EQ(LastExplanation(), "");  // a font that is gone stayed nowhere
     EXPECT_EQ(Entries(FontFolder()), std::vector<std::string>{"Family"});
     EXPECT_EQ(Entries(FontFolder() + "/Family"), std::vector<std::string>{"Kept.ttf"});
 }

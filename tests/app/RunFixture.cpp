@@ -64,6 +64,11 @@ std::vector<std::string> RunFixture::DialogMessages() {
     return messages;
 }
 
+std::string RunFixture::LastExplanation() {
+    const auto& dialogs = Backend().Dialogs();
+    return dialogs.empty() ? "" : dialogs.back().Request.Explanation;
+}
+
 std::string NameRecordLine(const std::string& language, int nameID, const std::string& text) {
     return "[ 0]={ 3, 1, " + language + ",   " + std::to_string(nameID) + ",  22,01cb} [01cb]=<" +
            text + ">";

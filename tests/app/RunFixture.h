@@ -31,6 +31,8 @@ protected:
 
     // The messages of the dialogs shown, in order.
     std::vector<std::string> DialogMessages();
+    // The explanation of the last dialog shown ("" when none was).
+    std::string LastExplanation();
 
 private:
     int queuedSteps_{0};

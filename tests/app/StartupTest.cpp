@@ -62,5 +62,18 @@ TEST_F(StartupTest, MissingToolShowsTheAlertAndQuitsWithZero) {
     EXPECT_EQ(request.Icon, 1);
 }
 
+// A link left behind by a removed tool is a missing tool: no window opens.
+TEST_F(StartupTest, ToolLinkToNothingShowsTheMissingToolAlert) {
+    RemoveSpot();
+    std::filesystem::create_symlink(Root() + "/removed/spot", AppFolder() + "/Resources/spot");
+    bool windowOpened = false;
+    Then([&] { windowOpened = true; });
+    EXPECT_EQ(Launch(), 0);
+    EXPECT_FALSE(windowOpened);
+    EXPECT_EQ(Backend().Dialogs().size(), 1u);
+    EXPECT_TRUE(Backend().QuitCalled());
+    EXPECT_EQ(Backend().Dialogs().at(0).Request.Message, "spot がありません。");
+}
+
 }  // namespace
 }  // namespace apptest

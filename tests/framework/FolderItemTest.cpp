@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
 #include <filesystem>
+#include <vector>
 
 #include "TempFolder.h"
+#include "framework/CrossDeviceMove.h"
 #include "framework/FolderItem.h"
 #include "framework/RuntimeException.h"
 #include "framework/SpecialFolder.h"
@@ -89,19 +93,44 @@ TEST(FolderItem, MoveNeverReplacesOrLoses) {
     EXPECT_EQ(ReadFile(temp / "Family/font.ttf"), "font");
 }
 
-TEST(FolderItem, MoveAcrossFileSystemsCopiesThenRemoves) {
-    // /dev/shm is tmpfs, usually another file system than the temporary folder.
-    struct stat shm {};
-    struct stat tmp {};
-    TempFolder temp;
-    if (::stat("/dev/shm", &shm) != 0 || ::stat(temp.Path().c_str(), &tmp) != 0 ||
-        shm.st_dev == tmp.st_dev || ::access("/dev/shm", W_OK) != 0) {
-        GTEST_SKIP() << "no second writable file system";
+// A folder on /dev/shm, a tmpfs: usually another file system than the temporary folder.
+class CrossDeviceMove : public ::testing::Test {
+protected:
+    void SetUp() override {
+        struct stat shm {};
+        struct stat tmp {};
+        if (::stat("/dev/shm", &shm) != 0 || ::stat(temp.Path().c_str(), &tmp) != 0 ||
+            shm.st_dev == tmp.st_dev || ::access("/dev/shm", W_OK) != 0) {
+            GTEST_SKIP() << "/dev/shm is no second writable file system here";
+        }
+        char pattern[] = "/dev/shm/fw_core.XXXXXX";
+        other = ::mkdtemp(pattern);
     }
+    void TearDown() override {
+        SetMoveFaultHook_(nullptr);
+        if (!other.empty()) {
+            std::filesystem::remove_all(other);
+        }
+    }
+    std::vector<std::string> Entries(const std::string& folder) const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            names.push_back(entry.path().filename().string());
+        }
+        return names;
+    }
+
+    TempFolder temp;
+    std::string other;
+};
+
+TEST_F(CrossDeviceMove, CopiesWithModeAndTimesThenRemoves) {
     const std::string source = temp / "font.otf";
     WriteFile(source, std::string(200000, 'f'));
     ::chmod(source.c_str(), 0640);
-    const std::string target = "/dev/shm/fw_core_move_" + std::to_string(::getpid());
+    const timespec times[2] = {{1000000000, 0}, {1200000000, 500}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, source.c_str(), times, 0), 0);
+    const std::string target = other + "/font.otf";
     WriteFile(target, "kept");
     EXPECT_FALSE(FolderItem::FromPath(source)->MoveFileTo(FolderItem::FromPath(target)));
     EXPECT_EQ(ReadFile(target), "kept");
@@ -113,8 +142,33 @@ TEST(FolderItem, MoveAcrossFileSystemsCopiesThenRemoves) {
     struct stat moved {};
     ASSERT_EQ(::stat(target.c_str(), &moved), 0);
     EXPECT_EQ(moved.st_mode & 0777, 0640u);
+    EXPECT_EQ(moved.st_mtim.tv_sec, 1200000000);
+    EXPECT_EQ(moved.st_mtim.tv_nsec, 500);
     EXPECT_FALSE(FolderItem::FromPath(source)->Exists());
-    ::unlink(target.c_str());
+    EXPECT_EQ(Entries(other), std::vector<std::string>{"font.otf"});
+}
+
+// A copy that fails part-way, or a source that can't be removed, leaves the source alone
+// and nothing beside the destination. Part-way, what a kill would leave is the part
+// copied so far under a hidden name, never under the font's own name.
+TEST_F(CrossDeviceMove, AFailedStepLeavesOnlyTheSource) {
+    WriteFile(temp / "font.ttf", std::string(300000, 'f'));
+    const std::string target = other + "/font.ttf";
+    for (const MoveStep failing : {MoveStep::CopyChunk, MoveStep::RemoveSource}) {
+        int chunks = 0;
+        SetMoveFaultHook_([&](MoveStep step) {
+            if (step == MoveStep::CopyChunk) {
+                const std::vector<std::string> names = Entries(other);
+                EXPECT_TRUE(names.size() == 1 && names[0].rfind(".moving-", 0) == 0);
+                return step != failing || ++chunks < 3;
+            }
+            return step != failing;
+        });
+        EXPECT_FALSE(
+            FolderItem::FromPath(temp / "font.ttf")->MoveFileTo(FolderItem::FromPath(target)));
+        EXPECT_TRUE(Entries(other).empty());
+        EXPECT_EQ(ReadFile(temp / "font.ttf"), std::string(300000, 'f'));
+    }
 }
 
 TEST(FolderItem, ShellPathQuoting) {

@@ -1,7 +1,11 @@
 #include <dirent.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
+
+#include <chrono>
 
 #include "TempFolder.h"
 #include "framework/FolderItem.h"
@@ -89,6 +93,54 @@ TEST(Shell, NoDescriptorLeakAndNoZombie) {
     // Only 0, 1 and 2 reach the child, both on the fast path and through sh.
     EXPECT_EQ(RunCommand("/bin/ls /proc/self/fd"), "0\n1\n2\n3\n");  // 3: ls's own listing
     EXPECT_EQ(RunCommand("ls /proc/self/fd | wc -l"), "4\n");
+}
+
+// Whether the process ends within a few seconds (a kill is delivered asynchronously).
+bool Ends(const std::string& pid) {
+    const int fd = static_cast<int>(::syscall(SYS_pidfd_open, std::stoi(pid), 0));
+    if (fd < 0) {
+        return errno == ESRCH;
+    }
+    pollfd entry{fd, POLLIN, 0};
+    const bool ended = ::poll(&entry, 1, 5000) == 1;
+    ::close(fd);
+    return ended;
+}
+
+TEST(Shell, OutputPastTheLimitStopsTheCommand) {
+    Shell shell;
+    shell.OutputLimit = 1 << 20;
+    shell.Execute("/usr/bin/yes 0123456789");  // never ends by itself
+    EXPECT_EQ(shell.CutOffReason(), Shell::CutOff::OutputLimit);
+    EXPECT_EQ(shell.ErrorCode(), 128 + SIGKILL);
+    EXPECT_EQ(shell.ReadAll().size(), 1u << 20);
+    EXPECT_EQ(shell.ReadAll().substr(0, 11), "0123456789\n");
+
+    shell.OutputLimit = 1000;  // output of exactly the limit is whole
+    shell.Execute("head -c 1000 /dev/zero");
+    EXPECT_EQ(shell.CutOffReason(), Shell::CutOff::None);
+    EXPECT_EQ(shell.ErrorCode(), 0);
+    EXPECT_EQ(shell.ReadAll().size(), 1000u);
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
+}
+
+TEST(Shell, TimeLimitStopsTheCommandAndWhatItStarted) {
+    Shell shell;
+    shell.TimeLimit = std::chrono::milliseconds(200);
+    const std::vector<std::string> neverEnding = {
+        "sleep 100 & echo $!; wait",                       // output still open
+        "sleep 100 >/dev/null & echo $!; exec >&-; wait",  // output closed, still running
+    };
+    for (const std::string& command : neverEnding) {
+        SCOPED_TRACE(command);
+        shell.Execute(command);
+        EXPECT_EQ(shell.CutOffReason(), Shell::CutOff::TimeLimit);
+        EXPECT_EQ(shell.ErrorCode(), 128 + SIGKILL);
+        const std::string grandchild = shell.ReadAll().substr(0, shell.ReadAll().find('\n'));
+        ASSERT_FALSE(grandchild.empty());
+        EXPECT_TRUE(Ends(grandchild));
+    }
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
 }
 
 TEST(Shell, HostilePathsReachTheCommandExactly) {

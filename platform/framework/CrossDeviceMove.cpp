@@ -1,0 +1,150 @@
+#include "CrossDeviceMove.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
+
+#include "FileDescriptor.h"
+
+namespace fw {
+
+namespace {
+
+std::function<bool(MoveStep)>& FaultHook() {
+    static std::function<bool(MoveStep)> hook;
+    return hook;
+}
+
+bool StepFails(MoveStep step) {
+    const auto& hook = FaultHook();
+    return hook && !hook(step);
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool CopyData(int in, int out) {
+    constexpr std::size_t kChunk = 1 << 16;
+    const auto buffer = std::make_unique<char[]>(kChunk);
+    while (true) {
+        const ssize_t n = ::read(in, buffer.get(), kChunk);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return n == 0;
+        }
+        if (StepFails(MoveStep::CopyChunk) ||
+            !WriteAll(out, buffer.get(), static_cast<std::size_t>(n))) {
+            return false;
+        }
+    }
+}
+
+bool SyncFolder(const std::string& folder) {
+    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return fd.IsOpen() && ::fsync(fd.Get()) == 0;
+}
+
+// Gives the finished copy at temp the name to, never replacing an item there.
+bool PutInPlace(const std::string& temp, const std::string& to) {
+    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return true;
+    }
+    // A file system without RENAME_NOREPLACE: link() refuses to replace as well.
+    if (errno == EINVAL && ::link(temp.c_str(), to.c_str()) == 0) {
+        ::unlink(temp.c_str());
+        return true;
+    }
+    return false;
+}
+
+bool CopyFile(const std::string& from, const struct stat& info, const std::string& to) {
+    FileDescriptor in(::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (!in.IsOpen()) {
+        return false;
+    }
+    std::string temp = FolderOf(to) + "/.moving-XXXXXX";
+    FileDescriptor out(::mkostemp(temp.data(), O_CLOEXEC));
+    if (!out.IsOpen()) {
+        return false;
+    }
+    const timespec times[2] = {info.st_atim, info.st_mtim};
+    bool ok = CopyData(in.Get(), out.Get()) && ::fchmod(out.Get(), info.st_mode & 07777) == 0 &&
+              ::futimens(out.Get(), times) == 0 && ::fsync(out.Get()) == 0;
+    ok = out.Reset() == 0 && ok;
+    if (!ok || !PutInPlace(temp, to)) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool CopyLink(const std::string& from, const struct stat& info, const std::string& to) {
+    std::string target(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    const ssize_t n = ::readlink(from.c_str(), target.data(), target.size());
+    if (n < 0 || static_cast<std::size_t>(n) >= target.size()) {
+        return false;
+    }
+    target.resize(static_cast<std::size_t>(n));
+    // symlink() makes the whole link at once and never replaces an existing item.
+    if (::symlink(target.c_str(), to.c_str()) != 0) {
+        return false;
+    }
+    const timespec times[2] = {info.st_atim, info.st_mtim};
+    ::utimensat(AT_FDCWD, to.c_str(), times, AT_SYMLINK_NOFOLLOW);  // kept as mv does, if it can
+    return true;
+}
+
+}  // namespace
+
+bool MoveAcrossFileSystems(const std::string& from, const std::string& to) {
+    struct stat info {};
+    if (::lstat(from.c_str(), &info) != 0) {
+        return false;
+    }
+    const bool copied = S_ISLNK(info.st_mode)   ? CopyLink(from, info, to)
+                        : S_ISREG(info.st_mode) ? CopyFile(from, info, to)
+                                                : false;
+    if (!copied) {
+        return false;
+    }
+    // The source goes only once the copy is lasting; a source that stays takes the copy back.
+    if (!SyncFolder(FolderOf(to)) || StepFails(MoveStep::RemoveSource) ||
+        ::unlink(from.c_str()) != 0) {
+        ::unlink(to.c_str());  // ours: nothing was replaced to put it there
+        return false;
+    }
+    return true;
+}
+
+void SetMoveFaultHook_(std::function<bool(MoveStep)> hook) {
+    FaultHook() = std::move(hook);
+}
+
+}  // namespace fw

@@ -1,0 +1,23 @@
+#pragma once
+// Moving a file or a symbolic link to another file system, where rename can't.
+
+#include <functional>
+#include <string>
+
+namespace fw {
+
+// Moves the file or symbolic link at from to the path to, on another file system. Never
+// replaces an item at to, and never leaves part of a file there: a file is copied under
+// a hidden temporary name in to's folder, with from's permission bits and times, synced,
+// and only then renamed to to. from is removed last; when it can't be, the copy is
+// removed again. Returns whether the item moved; when not, from is where it was and
+// nothing was added. Folders and special files don't move.
+bool MoveAcrossFileSystems(const std::string& from, const std::string& to);
+
+// The steps of such a move that a test may make fail.
+enum class MoveStep { CopyChunk, RemoveSource };
+// Test hook: asked before each chunk of a file's copy is written and before the source
+// is removed; false makes that step fail as an I/O error would. Empty: nothing fails.
+void SetMoveFaultHook_(std::function<bool(MoveStep)> hook);
+
+}  // namespace fw

@@ -1,0 +1,81 @@
+// The font run when spot or the file system misbehaves: the batch goes on, what can't be
+// filed stays where it was, and the completion alert says which fonts stayed and why.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "RunFixture.h"
+#include "app/AFDKO.h"
+
+namespace apptest {
+namespace {
+
+namespace fs = std::filesystem;
+using FontRunFaultTest = RunFixture;
+
+const std::string kRecord = NameRecordLine("409", 1, "Family");
+
+TEST_F(FontRunFaultTest, SpotThatNeverEndsOrWouldBlockIsStoppedAndTheBatchGoesOn) {
+    // By file name: endless output, no end at all, no usable output, a family.
+    UseStandInSpot("r='" + kRecord +
+                   "'\n"
+                   "case \"${3##*/}\" in\n"
+                   "  endless*) yes \"$r\" ;;\n"
+                   "  hang*) sleep 100 ;;\n"
+                   "  *bad*) exit 1 ;;\n"
+                   "  *) echo \"$r\" ;;\n"
+                   "esac\n");
+    const std::string real = MakeFont("sub/real.ttf");
+    std::vector<std::string> fonts{MakeFont("endless.ttf"),    MakeFont("hang.otf"),
+                                   FontFolder() + "/pipe.ttf", FontFolder() + "/rel.ttf",
+                                   FontFolder() + "/abs.ttf",  MakeFont("zz-bad.ttf")};
+    ASSERT_EQ(::mkfifo(fonts[2].c_str(), 0644), 0);
+    fs::create_symlink("sub/real.ttf", fonts[3]);
+    fs::create_symlink(real, fonts[4]);
+    for (int i = 0; i < 6; ++i) {  // more than the alert lists
+        fonts.push_back(MakeFont("bad" + std::to_string(i) + ".ttf"));
+    }
+    const int status = DropAndRun(fonts, [] { AFDKO::spotTimeLimit = std::chrono::seconds(1); });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(DialogMessages(), std::vector<std::string>{"Completed."});
+    std::string expected = "11 fonts stayed where they were.";
+    for (int i = 0; i < 6; ++i) {
+        expected += "\nbad" + std::to_string(i) + ".ttf — spot could not read it";
+    }
+    EXPECT_EQ(LastExplanation(), expected +
+                                     "\nendless.ttf — spot's output was too large"
+                                     "\nhang.otf — spot timed out"
+                                     "\npipe.ttf — not a regular file"
+                                     "\nrel.ttf — a link with a relative target");
+    // The relative link stays, still leading to its font; the absolute link moved and
+    // still leads there.
+    EXPECT_EQ(fs::read_symlink(fonts[3]), "sub/real.ttf");
+    EXPECT_EQ(ReadFile(fonts[3]), "font");
+    EXPECT_EQ(Entries(FontFolder() + "/Family"), std::vector<std::string>{"abs.ttf"});
+    EXPECT_EQ(ReadFile(FontFolder() + "/Family/abs.ttf"), "font");
+    EXPECT_TRUE(fs::exists(fonts[0]) && fs::exists(fonts[1]) && fs::exists(fonts[2]));
+}
+
+TEST_F(FontRunFaultTest, ReadOnlyFontFoldersKeepTheirFontsAndSaySo) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root writes anywhere";
+    }
+    SpotPrints(kRecord + "\n");
+    fs::create_directory(FontFolder() + "/Family");
+    const std::vector<std::string> fonts{MakeFont("A.ttf"), MakeFont("sub/B.ttf")};
+    fs::permissions(FontFolder() + "/sub", fs::perms::owner_write, fs::perm_options::remove);
+    fs::permissions(FontFolder(), fs::perms::owner_write, fs::perm_options::remove);
+    EXPECT_EQ(DropAndRun(fonts), 0);
+    EXPECT_EQ(LastExplanation(),
+              "2 fonts stayed where they were.\nA.ttf — the move failed\n"
+              "B.ttf — the family folder could not be made");
+    EXPECT_EQ(ReadFile(fonts[0]), "font");
+    EXPECT_EQ(ReadFile(fonts[1]), "font");
+    fs::permissions(FontFolder(), fs::perms::owner_write, fs::perm_options::add);
+    fs::permissions(FontFolder() + "/sub", fs::perms::owner_write, fs::perm_options::add);
+}
+
+}  // namespace
+}  // namespace apptest

@@ -1,0 +1,54 @@
+#include "window/RunReport.h"
+
+#include <algorithm>
+
+#include "app/Localized.h"
+
+namespace RunReport {
+
+namespace {
+
+constexpr std::size_t kListed = 10;
+
+std::string Reason(NotFiled reason) {
+    switch (reason) {
+        case NotFiled::NotAFile:
+            return Localized::kNotAFile("");
+        case NotFiled::RelativeLink:
+            return Localized::kRelativeLink("");
+        case NotFiled::SpotFailed:
+            return Localized::kSpotFailed("");
+        case NotFiled::OutputTooLarge:
+            return Localized::kOutputTooLarge("");
+        case NotFiled::TimedOut:
+            return Localized::kTimedOut("");
+        case NotFiled::NoFamilyName:
+            return Localized::kNoFamilyName("");
+        case NotFiled::BadFolderName:
+            return Localized::kBadFolderName("");
+        case NotFiled::FolderNotMade:
+            return Localized::kFolderNotMade("");
+        case NotFiled::AlreadyThere:
+            return Localized::kAlreadyThere("");
+        case NotFiled::MoveFailed:
+            break;
+    }
+    return Localized::kMoveFailed("");
+}
+
+}  // namespace
+
+std::string Explanation(const std::vector<Unfiled>& unfiled) {
+    if (unfiled.empty()) {
+        return {};
+    }
+    std::string text =
+        std::to_string(unfiled.size()) + " " +
+        (unfiled.size() == 1 ? Localized::kFontStayed("") : Localized::kFontsStayed(""));
+    for (std::size_t i = 0; i < std::min(unfiled.size(), kListed); ++i) {
+        text += "\n" + unfiled[i].name + " — " + Reason(unfiled[i].reason);
+    }
+    return text;
+}
+
+}  // namespace RunReport
