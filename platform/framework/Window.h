@@ -18,6 +18,7 @@
 #include "DragItem.h"
 #include "Graphics.h"
 #include "MenuBar.h"
+#include "MenuHandlers.h"
 #include "Object.h"
 #include "Rect.h"
 #include "RectControl.h"
@@ -106,6 +107,14 @@ public:
     // "special/any" or by a type whose Extensions name its extension.
     bool AcceptsPath(const std::string& path) const;
 
+    // A handler for the menu item with this Name, asked while the window is the key
+    // window: after the focused control's, before the application's. True means the
+    // command was handled; a later handler for the same name replaces the earlier one.
+    void AddMenuHandler_(const std::string& itemName, std::function<bool()> handler) {
+        menuHandlers_.Add(itemName, std::move(handler));
+    }
+    const MenuHandlers& MenuHandlers_() const { return menuHandlers_; }
+
     // Registers a control under its name and makes this window its owner.
     void AddControl_(const std::string& name, const Ref<RectControl>& control);
     // The control registered under name, or Nil.
@@ -170,6 +179,7 @@ private:
     bool visible_{true};
     Ref<fw::MenuBar> menuBar_;
     std::vector<std::string> acceptedTypes_;
+    MenuHandlers menuHandlers_;
     std::vector<Ref<RectControl>> controls_;
     bool constructed_{false};
     bool opened_{false};

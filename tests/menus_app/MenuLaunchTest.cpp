@@ -244,5 +244,31 @@ TEST_F(MenuLaunchTest, FindUndoRedoAndSelectAllStayDisabledInTheWindow) {
     EXPECT_TRUE(Backend().Dialogs().empty());
 }
 
+TEST_F(MenuLaunchTest, CutCopyPasteAndDeleteHaveNothingToActOnWhileAboutAndQuitDo) {
+    std::vector<bool> enabled;
+    bool running = false;
+    Then([&] {
+        Window1()->ListBox1()->AddRow("a.otf");
+        FocusList();
+        Backend().OpenMenu(Named("EditMenu"));
+        Backend().OpenMenu(Named("FileMenu"));
+        Backend().OpenMenu(MainMenuBar());
+        for (const char* name : {"EditCut", "EditCopy", "EditPaste", "EditClear", "AppAbout",
+                                 "FileQuit", "FileMenu", "EditMenu", "WindowMenu", "HelpMenu"}) {
+            enabled.push_back(Named(name)->Enabled());
+        }
+        for (const char* name : {"EditCut", "EditCopy", "EditPaste", "EditClear"}) {
+            Backend().ChooseMenuItem(Named(name));
+        }
+        running = !Backend().QuitCalled() && Window1()->ListBox1()->ListCount() == 1;
+        Backend().RequestQuit();
+    });
+    EXPECT_EQ(Launch(), 0);
+    EXPECT_EQ(enabled,
+              (std::vector<bool>{false, false, false, false, true, true, true, true, true, true}));
+    EXPECT_TRUE(running);
+    EXPECT_TRUE(Backend().Dialogs().empty());
+}
+
 }  // namespace
 }  // namespace apptest
