@@ -387,6 +387,23 @@ bool HeadlessBackend::RevealFile(const std::string& path) {
 
 void HeadlessBackend::ShowAboutBox(const std::string& name, const std::string& version) {
     aboutBoxes_.push_back(AboutBox{name, version});
+    if (!AboutBoxIsKey()) {
+        keyBeforeAboutBox_ = keyWindow_;
+    }
+    aboutBoxOpen_ = true;
+    keyWindow_ = 0;
+}
+
+void HeadlessBackend::CloseAboutBox() {
+    if (!aboutBoxOpen_) {
+        return;
+    }
+    const bool wasKey = AboutBoxIsKey();
+    aboutBoxOpen_ = false;
+    const auto before = windows_.find(keyBeforeAboutBox_);
+    if (wasKey && before != windows_.end() && !before->second.Destroyed) {
+        keyWindow_ = keyBeforeAboutBox_;
+    }
 }
 
 }  // namespace fw::headless

@@ -113,6 +113,7 @@ public:
     const std::vector<std::string>& Reveals() const { return reveals_; }
     int Activations() const { return activations_; }
     const std::vector<AboutBox>& AboutBoxes() const { return aboutBoxes_; }
+    bool AboutBoxOpen() const { return aboutBoxOpen_; }
     // Every tabbing switch, in order.
     const std::vector<bool>& TabbingSwitches() const { return tabbingSwitches_; }
     Ref<MenuBar> ApplicationMenuBar() const { return appMenuBar_; }
@@ -155,7 +156,10 @@ public:
     RgbaImage FileIcon(const std::string& path, int pixelSize) override;
     bool RevealFile(const std::string& path) override;
     void ActivateApplication() override { ++activations_; }
+    // The box takes the keyboard from the key window, and gives it back on closing.
     void ShowAboutBox(const std::string& name, const std::string& version) override;
+    bool AboutBoxIsKey() override { return aboutBoxOpen_ && keyWindow_ == 0; }
+    void CloseAboutBox() override;
     void SetAutomaticWindowTabbing(bool allowed) override { tabbingSwitches_.push_back(allowed); }
 
 private:
@@ -189,6 +193,8 @@ private:
     std::vector<std::string> reveals_;
     int activations_{0};
     std::vector<AboutBox> aboutBoxes_;
+    bool aboutBoxOpen_{false};
+    PeerId keyBeforeAboutBox_{0};
     std::vector<bool> tabbingSwitches_;
     Ref<MenuBar> appMenuBar_;
 };

@@ -130,4 +130,9 @@ void CloseAboutBox() {
     }
 }
 
+bool AboutBoxIsActive() {
+    const QPointer<QMessageBox>& open = OpenAboutBox();
+    return open && open->isVisible() && open->isActiveWindow();
+}
+
 }  // namespace fw::qt

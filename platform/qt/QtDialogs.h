@@ -19,5 +19,7 @@ DialogResult ShowMessageDialog(const DialogRequest& request, QWidget* parent);
 void ShowAboutBox(const std::string& name, const std::string& version, QWidget* parent);
 // Closes the About box if it is open.
 void CloseAboutBox();
+// Whether the About box is open and the active window.
+bool AboutBoxIsActive();
 
 }  // namespace fw::qt

@@ -270,5 +270,31 @@ TEST_F(MenuLaunchTest, CutCopyPasteAndDeleteHaveNothingToActOnWhileAboutAndQuitD
     EXPECT_TRUE(Backend().Dialogs().empty());
 }
 
+TEST_F(MenuLaunchTest, CloseActsOnTheAboutBoxWhileItIsInFrontThenOnTheWindow) {
+    bool closeEnabled = false;
+    bool minimizeEnabled = true;
+    bool aboutOpenAfterClose = true;
+    bool windowOpenAfterClose = false;
+    Then([&] {
+        FocusList();
+        Backend().ChooseMenuItem(AppAbout());
+        Backend().OpenMenu(Named("FileMenu"));
+        Backend().OpenMenu(Named("WindowMenu"));
+        closeEnabled = Named("FileClose")->Enabled();
+        minimizeEnabled = Named("WindowMinimize")->Enabled();
+        Backend().ChooseMenuItem(Named("FileClose"));
+        aboutOpenAfterClose = Backend().AboutBoxOpen();
+        windowOpenAfterClose = Window1()->IsOpen();
+        // The window has the keyboard again: the next Close is its own.
+        Backend().ChooseMenuItem(Named("FileClose"));
+    });
+    EXPECT_EQ(Launch(), 0);
+    EXPECT_TRUE(closeEnabled);
+    EXPECT_FALSE(minimizeEnabled);
+    EXPECT_FALSE(aboutOpenAfterClose);
+    EXPECT_TRUE(windowOpenAfterClose);
+    EXPECT_TRUE(Backend().QuitCalled());
+}
+
 }  // namespace
 }  // namespace apptest

@@ -1,6 +1,9 @@
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
 
 #include "QtTestSupport.h"
 #include "framework/MenuBar.h"
@@ -139,6 +142,71 @@ TEST_F(QtMenu, ShortcutsReachTheirItemsAfterTheEnablePass) {
 
     QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(host.chosen.back(), "EditRedo");
+}
+
+// The visible About box, or nullptr.
+QMessageBox* AboutBox() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) {
+            return box;
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(QtMenu, ShortcutsActOnceFromEveryWindowAndFromTheAboutBox) {
+    QWidget* first = OpenWindow(1, {50, 50, 460, 300});
+    QWidget* second = OpenWindow(2, {80, 80, 460, 300});
+    backend->SetApplicationMenuBar(bar);
+    // Two bars hold the same key; each window's press reaches the item exactly once.
+    for (auto [id, window] : {std::pair{2, second}, std::pair{1, first}}) {
+        backend->RaiseWindow(static_cast<PeerId>(id));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_W, Qt::ControlModifier);
+    }
+    EXPECT_EQ(host.chosen, (std::vector<std::string>{"FileClose", "FileClose"}));
+
+    backend->ShowAboutBox("Tessary", "3.1.0");
+    QMessageBox* about = AboutBox();
+    ASSERT_NE(about, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+    EXPECT_TRUE(backend->AboutBoxIsKey());
+    EXPECT_EQ(backend->KeyWindow(), 0u);
+    // The key press in the box runs the enable pass before Qt matches the shortcut.
+    close->enableNext = true;
+    const int passes = close->enablePasses;
+    QTest::keyClick(about, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(close->enablePasses, passes + 1);
+    QTest::keyClick(about, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(host.chosen,
+              (std::vector<std::string>{"FileClose", "FileClose", "FileClose", "FileQuit"}));
+
+    backend->CloseAboutBox();
+    ProcessEvents();
+    EXPECT_EQ(AboutBox(), nullptr);
+    EXPECT_FALSE(backend->AboutBoxIsKey());
+}
+
+TEST_F(QtMenu, AnApplicationModalAlertKeepsTheShortcutsFromTheMenu) {
+    QWidget* window = OpenWindow(1, {50, 50, 460, 300});
+    backend->SetApplicationMenuBar(bar);
+    backend->RaiseWindow(1);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    bool alertWasActive = false;
+    QTimer::singleShot(0, [&] {
+        auto* alert = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(alert, nullptr);
+        alertWasActive = QTest::qWaitForWindowActive(alert);
+        QTest::keyClick(alert, Qt::Key_Q, Qt::ControlModifier);
+        QTest::keyClick(alert, Qt::Key_W, Qt::ControlModifier);
+        alert->reject();
+    });
+    DialogRequest request;
+    request.Message = "Completed.";
+    backend->ShowDialog(request);
+    EXPECT_TRUE(alertWasActive);
+    EXPECT_TRUE(host.chosen.empty());
+    EXPECT_EQ(close->enablePasses, 0);
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 // The real program's menu bar on the Qt backend (offscreen platform): the captions and
 // shortcuts it shows, and shortcuts that reach their items' actions.
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 
 #include "QtLaunchTest.h"
@@ -112,6 +115,45 @@ TEST_F(QtMenuLaunchTest, CtrlMMinimizesTheWindow) {
               }),
               0);
     EXPECT_TRUE(minimized);
+}
+
+// The About box, once it is shown and active; nullptr when it does not come.
+QMessageBox* ActiveAboutBox() {
+    for (int tries = 0; tries < 100; ++tries) {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (box != nullptr && box->isVisible() && QTest::qWaitForWindowActive(box)) {
+                return box;
+            }
+        }
+        QTest::qWait(10);
+    }
+    return nullptr;
+}
+
+TEST_F(QtMenuLaunchTest, CtrlWClosesTheAboutBoxInFrontAndCtrlQQuitsFromIt) {
+    bool aboutClosed = false;
+    bool windowOpen = false;
+    EXPECT_EQ(Launch([&](QWidget& window) {
+                  Activate(window);
+                  QMenu* file = window.findChild<QMenuBar*>()->actions().at(0)->menu();
+                  file->actions().at(1)->trigger();  // About
+                  QPointer<QMessageBox> about = ActiveAboutBox();
+                  ASSERT_FALSE(about.isNull());
+                  QTest::keyClick(about, Qt::Key_W, Qt::ControlModifier);
+                  Settle();
+                  aboutClosed = about.isNull() || !about->isVisible();
+                  windowOpen = Window1()->IsOpen();
+
+                  file->actions().at(1)->trigger();
+                  about = ActiveAboutBox();
+                  ASSERT_FALSE(about.isNull());
+                  QTest::keyClick(about, Qt::Key_Q, Qt::ControlModifier);
+              }),
+              0);
+    EXPECT_TRUE(aboutClosed);
+    EXPECT_TRUE(windowOpen);
+    EXPECT_TRUE(exitStatuses.empty());
 }
 
 }  // namespace
