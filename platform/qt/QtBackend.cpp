@@ -42,7 +42,7 @@ QtBackend::QtBackend()
           std::make_unique<QtShortcutPreparer>([this] { return ShortcutOwnerBar(); })) {}
 
 QtBackend::~QtBackend() {
-    fw::qt::CloseAboutBox();
+    CloseAboutBox();
     controls_.clear();
     windows_.clear();
     shortcutPreparer_.reset();
@@ -68,6 +68,10 @@ void QtBackend::Run() {
         return;
     }
     QApplication::exec();
+    // The About box may still be open. It goes now, while Qt is whole: the backend
+    // itself may outlive Qt's own data when it goes with the program's static objects.
+    CloseAboutBox();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void QtBackend::Quit() {
@@ -369,15 +373,17 @@ void QtBackend::ActivateApplication() {
 }
 
 void QtBackend::ShowAboutBox(const std::string& name, const std::string& version) {
-    fw::qt::ShowAboutBox(name, version, nullptr);
+    fw::qt::ShowAboutBox(aboutBox_, name, version, nullptr);
 }
 
 bool QtBackend::AboutBoxIsKey() {
-    return AboutBoxIsActive();
+    return aboutBox_ && aboutBox_->isVisible() && aboutBox_->isActiveWindow();
 }
 
 void QtBackend::CloseAboutBox() {
-    fw::qt::CloseAboutBox();
+    if (aboutBox_) {
+        aboutBox_->close();
+    }
 }
 
 void QtBackend::SetAutomaticWindowTabbing(bool) {

@@ -2,6 +2,7 @@
 // The desktop backend on Qt 6 Widgets: real windows, controls, menus, dialogs, drops,
 // screens and desktop services, mirroring the framework's model.
 
+#include <QMessageBox>
 #include <QPointer>
 #include <atomic>
 #include <map>
@@ -105,6 +106,8 @@ private:
     std::map<PeerId, Ref<MenuBar>> windowBars_;
     Ref<MenuBar> applicationBar_;
     PeerId shortcutOwner_{0};
+    // The open About box; it deletes itself when closed.
+    QPointer<QMessageBox> aboutBox_;
 };
 
 }  // namespace fw::qt
