@@ -233,6 +233,9 @@ public:
     virtual void RaiseWindow(PeerId window) = 0;
     // The window that receives keyboard input (0: none, or the About box).
     virtual PeerId KeyWindow() = 0;
+    // The height of the menu bar that the window shows inside itself, above its content;
+    // 0 when it shows none there (no bar, or the platform's bar is outside the window).
+    virtual int WindowMenuBarHeight(PeerId window) = 0;
 
     // --- Controls ---
     virtual void CreateControl(PeerId window, PeerId control, const ControlState& state) = 0;

@@ -73,10 +73,11 @@ public:
     Ref<fw::MenuBar> MenuBar() const { return menuBar_; }
     void MenuBar(const Ref<fw::MenuBar>& bar);
 
-    // The frame as doubles (Left, Top, Width, Height).
+    // The window's frame as doubles (Left, Top, Width, Height): the content rectangle
+    // and, where the platform shows the menu bar inside the window, the bar above it.
     RectD Bounds() const;
-    // Raises the width and height to at least the minimum, truncates the four values
-    // toward zero and sets the frame at once.
+    // Raises the width and height to at least what the minimum content size needs,
+    // truncates the four values toward zero and sets the frame at once.
     void Bounds(const RectD& bounds);
     void Bounds(const Rect& bounds) { Bounds(bounds.ToRectD()); }
 
@@ -162,6 +163,8 @@ private:
     void SendLimits() const;
     Backend* PeerBackend() const;
     WindowState PeerState() const;
+    // The height of the menu bar the peer shows above the content; 0 without a peer.
+    int MenuBarInset() const;
     void PlaceByDefault();
 
     PeerId id_;

@@ -283,6 +283,11 @@ void HeadlessBackend::RaiseWindow(PeerId window) {
     keyWindow_ = window;
 }
 
+int HeadlessBackend::WindowMenuBarHeight(PeerId window) {
+    const bool showsBar = LiveWindow(window).MenuBar || appMenuBar_;
+    return showsBar ? inWindowMenuBarHeight_ : 0;
+}
+
 void HeadlessBackend::CreateControl(PeerId window, PeerId control, const ControlState& state) {
     LiveWindow(window);
     ControlRecord record;

@@ -77,6 +77,9 @@ public:
     void SetCommandKey(bool down) { commandKey_ = down; }
     void SetDarkMode(bool dark) { darkMode_ = dark; }
     void SetKeyWindow(PeerId window) { keyWindow_ = window; }
+    // The height of the menu bar inside every window that shows one (its own or the
+    // application's); 0, the default, puts the bar outside the windows, as on the Mac.
+    void SetInWindowMenuBarHeight(int height) { inWindowMenuBarHeight_ = height; }
     void SetFocusedControl(PeerId control) { focusedControl_ = control; }
     // Answers for the next dialogs, in order; with none left a dialog answers Action.
     void QueueDialogAnswer(DialogResult answer) { answers_.push_back(answer); }
@@ -140,6 +143,7 @@ public:
     void ZoomWindow(PeerId window) override;
     void RaiseWindow(PeerId window) override;
     PeerId KeyWindow() override { return keyWindow_; }
+    int WindowMenuBarHeight(PeerId window) override;
     void CreateControl(PeerId window, PeerId control, const ControlState& state) override;
     void DestroyControl(PeerId control) override;
     void UpdateControl(PeerId control, const ControlState& state) override;
@@ -182,6 +186,7 @@ private:
     bool commandKey_{false};
     bool darkMode_{false};
     PeerId keyWindow_{0};
+    int inWindowMenuBarHeight_{0};
     PeerId focusedControl_{0};
     std::deque<DialogResult> answers_;
     std::function<void(const DialogRecord&)> dialogObserver_;

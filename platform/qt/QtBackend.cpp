@@ -240,6 +240,11 @@ PeerId QtBackend::KeyWindow() {
     return active != nullptr && FindWindow(active->Id()) == active ? active->Id() : 0;
 }
 
+int QtBackend::WindowMenuBarHeight(PeerId window) {
+    QtWindowPeer* peer = FindWindow(window);
+    return peer != nullptr ? peer->MenuHeight() : 0;
+}
+
 void QtBackend::CreateControl(PeerId window, PeerId control, const ControlState& state) {
     QtWindowPeer* peer = FindWindow(window);
     if (peer == nullptr || host_ == nullptr || FindControl(control) != nullptr) {

@@ -47,6 +47,7 @@ public:
     void ZoomWindow(PeerId window) override;
     void RaiseWindow(PeerId window) override;
     PeerId KeyWindow() override;
+    int WindowMenuBarHeight(PeerId window) override;
 
     void CreateControl(PeerId window, PeerId control, const ControlState& state) override;
     void DestroyControl(PeerId control) override;

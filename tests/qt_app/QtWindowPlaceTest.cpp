@@ -1,6 +1,10 @@
 // The real program on the Qt backend: a window moved, resized and closed in the first
 // launch reopens at that place and size in the second.
+#include <QMenuBar>
+#include <QScreen>
 #include <QWidget>
+#include <filesystem>
+#include <fstream>
 
 #include "QtLaunchTest.h"
 #include "window/Window1.h"
@@ -37,6 +41,33 @@ TEST_F(QtWindowPlaceTest, WindowClosedAtOnePlaceReopensThere) {
     EXPECT_EQ(reopened, placed);
     EXPECT_EQ(reopenedModel, model);
     EXPECT_TRUE(exitStatuses.empty());
+}
+
+TEST_F(QtWindowPlaceTest, AStoredTopOfZeroKeepsTheMenuBarOnTheScreen) {
+    std::filesystem::create_directories(std::filesystem::path(PrefsFile()).parent_path());
+    std::ofstream(PrefsFile()) << R"({"WindowLTWH": [100, 0, 520, 360]})";
+    QRect available;
+    QRect frame;
+    int barTop = 0;
+    int barHeight = 0;
+    std::string model;
+    EXPECT_EQ(Launch([&](QWidget& window) {
+                  Settle();
+                  available = window.screen()->availableGeometry();
+                  frame = window.frameGeometry();
+                  QMenuBar* bar = window.findChild<QMenuBar*>();
+                  ASSERT_NE(bar, nullptr);
+                  barTop = bar->mapToGlobal(QPoint(0, 0)).y();
+                  barHeight = bar->height();
+                  model = ModelLTWH();
+                  window.close();
+              }),
+              0);
+    ASSERT_GT(barHeight, 0);
+    EXPECT_GE(barTop, available.top());
+    EXPECT_TRUE(available.contains(frame));
+    // The content sits right below the bar.
+    EXPECT_EQ(model, "[100," + std::to_string(barTop + barHeight) + ",520,360]");
 }
 
 }  // namespace
