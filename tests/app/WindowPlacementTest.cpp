@@ -80,8 +80,7 @@ TEST_F(WindowPlacementTest, WithTheMenuBarInsideTheWindowTheWholeFrameIsKeptInsi
         EXPECT_EQ(Window1()->Bounds(), (fw::RectD{100, -12, 460, 350}));
         // Content top 10 puts the bar at -12: the top step takes the frame to 25.
         EXPECT_EQ(Adjust({100, 10, 460, 328}), (Frames{{100, 47, 460, 328}}));
-        // Content top 25 still leaves the bar above the area.
-        EXPECT_EQ(Adjust({100, 25, 460, 328}), (Frames{{100, 47, 460, 328}}));
+        // Right below the bar is inside.
         EXPECT_EQ(Adjust({100, 47, 460, 328}), Frames{});
         // The bottom edge is the content's: 1128 > 900, the frame moves up by 228.
         EXPECT_EQ(Adjust({100, 800, 460, 328}), (Frames{{100, 572, 460, 328}}));

@@ -244,55 +244,21 @@ TEST_F(MenuLaunchTest, FindUndoRedoAndSelectAllStayDisabledInTheWindow) {
     EXPECT_TRUE(Backend().Dialogs().empty());
 }
 
-TEST_F(MenuLaunchTest, CutCopyPasteAndDeleteHaveNothingToActOnWhileAboutAndQuitDo) {
-    std::vector<bool> enabled;
-    bool running = false;
-    Then([&] {
-        Window1()->ListBox1()->AddRow("a.otf");
-        FocusList();
-        Backend().OpenMenu(Named("EditMenu"));
-        Backend().OpenMenu(Named("FileMenu"));
-        Backend().OpenMenu(MainMenuBar());
-        for (const char* name : {"EditCut", "EditCopy", "EditPaste", "EditClear", "AppAbout",
-                                 "FileQuit", "FileMenu", "EditMenu", "WindowMenu", "HelpMenu"}) {
-            enabled.push_back(Named(name)->Enabled());
-        }
-        for (const char* name : {"EditCut", "EditCopy", "EditPaste", "EditClear"}) {
-            Backend().ChooseMenuItem(Named(name));
-        }
-        running = !Backend().QuitCalled() && Window1()->ListBox1()->ListCount() == 1;
-        Backend().RequestQuit();
-    });
-    EXPECT_EQ(Launch(), 0);
-    EXPECT_EQ(enabled,
-              (std::vector<bool>{false, false, false, false, true, true, true, true, true, true}));
-    EXPECT_TRUE(running);
-    EXPECT_TRUE(Backend().Dialogs().empty());
-}
-
 TEST_F(MenuLaunchTest, CloseActsOnTheAboutBoxWhileItIsInFrontThenOnTheWindow) {
-    bool closeEnabled = false;
-    bool minimizeEnabled = true;
-    bool aboutOpenAfterClose = true;
-    bool windowOpenAfterClose = false;
+    std::vector<bool> seen;  // Close enabled, About box open after it, window open
     Then([&] {
         FocusList();
         Backend().ChooseMenuItem(AppAbout());
         Backend().OpenMenu(Named("FileMenu"));
-        Backend().OpenMenu(Named("WindowMenu"));
-        closeEnabled = Named("FileClose")->Enabled();
-        minimizeEnabled = Named("WindowMinimize")->Enabled();
+        seen.push_back(Named("FileClose")->Enabled());
         Backend().ChooseMenuItem(Named("FileClose"));
-        aboutOpenAfterClose = Backend().AboutBoxOpen();
-        windowOpenAfterClose = Window1()->IsOpen();
+        seen.push_back(Backend().AboutBoxOpen());
+        seen.push_back(Window1()->IsOpen());
         // The window has the keyboard again: the next Close is its own.
         Backend().ChooseMenuItem(Named("FileClose"));
     });
     EXPECT_EQ(Launch(), 0);
-    EXPECT_TRUE(closeEnabled);
-    EXPECT_FALSE(minimizeEnabled);
-    EXPECT_FALSE(aboutOpenAfterClose);
-    EXPECT_TRUE(windowOpenAfterClose);
+    EXPECT_EQ(seen, (std::vector<bool>{true, false, true}));
     EXPECT_TRUE(Backend().QuitCalled());
 }
 

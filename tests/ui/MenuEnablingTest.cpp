@@ -1,8 +1,5 @@
-// Which menu items the framework enables by itself (AutoEnabled), and the order in which
-// menu handlers answer a choice: the focused control, the key window, the application.
-
-#include <algorithm>
-#include <map>
+// Which menu items the framework enables by itself (AutoEnabled), and who answers a
+// choice: the focused control, then the key window, then the application.
 
 #include "UiTestSupport.h"
 #include "framework/Application.h"
@@ -13,135 +10,70 @@
 namespace uitest {
 namespace {
 
-class LoggingItem : public fw::MenuItem {
-public:
-    explicit LoggingItem(std::vector<std::string>* log) : log_(log) {}
-    bool Event_Action() override {
-        log_->push_back("Item");
-        return false;
-    }
+using MenuEnablingTest = UiTest;
 
-private:
-    std::vector<std::string>* log_;
-};
+fw::Ref<fw::MenuItem> Add(const fw::Ref<fw::MenuItem>& menu, fw::Ref<fw::MenuItem> item,
+                          const std::string& name) {
+    item->SetName(name);
+    menu->AddMenu(item);
+    return item;
+}
 
-class MenuEnablingTest : public UiTest {
-protected:
-    void SetUp() override {
-        UiTest::SetUp();
-        fw::RuntimeRegisterAppObject_(app);
-        edit = Add(bar, fw::New<fw::MenuItem>(), "EditMenu");
-        help = Add(bar, fw::New<fw::MenuItem>(), "HelpMenu");  // a menu with no items
-        app->MenuBar(bar);
-    }
-
-    static fw::Ref<fw::MenuItem> Add(const fw::Ref<fw::MenuItem>& menu, fw::Ref<fw::MenuItem> item,
-                                     const std::string& name) {
-        item->SetName(name);
-        item->SetText(name);
-        menu->AddMenu(item);
-        return item;
-    }
-
-    // Runs check once the main window, holding a label, is open and key with the label
-    // focused; then quits.
-    void InLaunch(std::function<void()> check) {
-        Backend().Post([&] {
-            Backend().SetKeyWindow(window->Id());
-            Backend().SetFocusedControl(label->Id());
-            check();
-            app->Quit(0);
-        });
-        fw::RunFrameworkInitialization_([&] {
-            window = MakeWindow(&log, "Main");
-            label = fw::New<fw::Label>();
-            window->AddControl_("Label1", label);
-        });
-        fw::RuntimeRun_();
-    }
-
-    std::vector<bool> EnabledAfterOpening(const std::vector<fw::Ref<fw::MenuItem>>& items) {
-        Backend().OpenMenu(edit);
-        std::vector<bool> enabled;
-        for (const auto& item : items) {
-            enabled.push_back(item->Enabled());
-        }
-        return enabled;
-    }
-
+TEST_F(MenuEnablingTest, AnAutoEnabledItemIsEnabledWhileAHandlerCanActOnIt) {
     std::vector<std::string> log;
-    fw::Ref<fw::Application> app = fw::New<fw::Application>();
-    fw::Ref<fw::MenuBar> bar = fw::New<fw::MenuBar>();
-    fw::Ref<fw::MenuItem> edit;
-    fw::Ref<fw::MenuItem> help;
-    fw::Ref<LoggingWindow> window;
-    fw::Ref<fw::Label> label;
-};
-
-TEST_F(MenuEnablingTest, AnAutoEnabledItemIsEnabledOnlyWhileSomethingCanActOnIt) {
-    auto cut = Add(edit, fw::New<LoggingItem>(&log), "EditCut");
-    auto byApp = Add(edit, fw::New<fw::MenuItem>(), "ByApp");
-    auto byWindow = Add(edit, fw::New<fw::MenuItem>(), "ByWindow");
-    auto byControl = Add(edit, fw::New<fw::MenuItem>(), "ByControl");
+    auto app = fw::New<fw::Application>();
+    fw::RuntimeRegisterAppObject_(app);
+    auto bar = fw::New<fw::MenuBar>();
+    auto edit = Add(bar, fw::New<fw::MenuItem>(), "EditMenu");
+    auto help = Add(bar, fw::New<fw::MenuItem>(), "HelpMenu");  // a menu with no items
+    auto command = Add(edit, fw::New<fw::MenuItem>(), "Command");
     auto quit = Add(edit, fw::New<fw::QuitMenuItem>(), "FileQuit");
     auto manual = Add(edit, fw::New<fw::MenuItem>(), "Manual");
     manual->SetAutoEnabled(false);
-    auto submenu = Add(edit, fw::New<fw::MenuItem>(), "More");
-    Add(submenu, fw::New<fw::MenuItem>(), "Inner");
-    app->AddMenuHandler_("ByApp", [] { return true; });
-    const std::vector<fw::Ref<fw::MenuItem>> items{cut,  byApp,  byWindow, byControl,
-                                                   quit, manual, submenu};
-    InLaunch([&] {
-        window->AddMenuHandler_("ByWindow", [] { return true; });
-        label->AddMenuHandler_("ByControl", [] { return true; });
-        EXPECT_EQ(EnabledAfterOpening(items),
-                  (std::vector<bool>{false, true, true, true, true, true, true}));
-
-        // A control's handlers count only while it has the focus, a window's only while
-        // it is the key window; the application's always.
-        manual->SetEnabled(false);
-        Backend().SetFocusedControl(0);
-        EXPECT_EQ(EnabledAfterOpening(items),
-                  (std::vector<bool>{false, true, true, false, true, false, true}));
-        Backend().SetKeyWindow(0);
-        EXPECT_EQ(EnabledAfterOpening(items),
-                  (std::vector<bool>{false, true, false, false, true, false, true}));
-
-        // A disabled item is not acted on; the menus of the bar stay enabled.
-        Backend().ChooseMenuItem(cut);
-        EXPECT_EQ(std::count(log.begin(), log.end(), "Item"), 0);
-        Backend().OpenMenu(bar);
-        EXPECT_TRUE(help->Enabled());
-        EXPECT_TRUE(edit->Enabled());
-    });
-}
-
-TEST_F(MenuEnablingTest, AChoiceGoesToTheFocusedControlThenTheKeyWindowThenTheApplication) {
-    auto item = Add(edit, fw::New<LoggingItem>(&log), "Command");
-    std::map<std::string, bool> answers{{"Control", false}, {"Window", false}, {"App", false}};
-    auto handler = [&](const std::string& who) {
-        return [&, who] {
+    app->MenuBar(bar);
+    auto handler = [&log](const char* who) {
+        return [&log, who] {
             log.push_back(who);
-            return answers[who];
+            return false;  // not handled: the next one is asked
         };
     };
-    app->AddMenuHandler_("Command", handler("App"));
-    InLaunch([&] {
+    fw::Ref<LoggingWindow> window;
+    auto label = fw::New<fw::Label>();
+    auto enabledNow = [&] {
+        Backend().OpenMenu(bar);
+        Backend().OpenMenu(edit);
+        return std::vector<bool>{command->Enabled(), quit->Enabled(), manual->Enabled(),
+                                 help->Enabled()};
+    };
+    Backend().Post([&] {
+        Backend().SetKeyWindow(window->Id());
+        Backend().SetFocusedControl(label->Id());
+        EXPECT_EQ(enabledNow(), (std::vector<bool>{false, true, true, true}));
         label->AddMenuHandler_("Command", handler("Control"));
+        manual->SetEnabled(false);
+        EXPECT_EQ(enabledNow(), (std::vector<bool>{true, true, false, true}));
+        // A control counts only while focused, a window only while key.
+        Backend().SetFocusedControl(0);
+        EXPECT_FALSE(enabledNow()[0]);
         window->AddMenuHandler_("Command", handler("Window"));
-        auto choose = [&] {
-            const auto before = log.size();
-            Backend().ChooseMenuItem(item);
-            return std::vector<std::string>(log.begin() + static_cast<std::ptrdiff_t>(before),
-                                            log.end());
-        };
-        EXPECT_EQ(choose(), (std::vector<std::string>{"Control", "Window", "App", "Item"}));
-        answers["Window"] = true;
-        EXPECT_EQ(choose(), (std::vector<std::string>{"Control", "Window"}));
-        // Without a key window only the application's handler is asked.
+        EXPECT_TRUE(enabledNow()[0]);
         Backend().SetKeyWindow(0);
-        EXPECT_EQ(choose(), (std::vector<std::string>{"App", "Item"}));
+        EXPECT_FALSE(enabledNow()[0]);
+        app->AddMenuHandler_("Command", handler("App"));
+        EXPECT_TRUE(enabledNow()[0]);
+
+        Backend().SetKeyWindow(window->Id());
+        Backend().SetFocusedControl(label->Id());
+        Backend().ChooseMenuItem(command);
+        app->Quit(0);
     });
+    fw::RunFrameworkInitialization_([&] {
+        window = MakeWindow(&log, "Main");
+        window->AddControl_("Label1", label);
+    });
+    fw::RuntimeRun_();
+    EXPECT_EQ(std::vector<std::string>(log.end() - 4, log.end()),
+              (std::vector<std::string>{"Control", "Window", "App", "Main.Close"}));
 }
 
 }  // namespace
