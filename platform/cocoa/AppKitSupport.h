@@ -15,6 +15,9 @@ namespace cocoa::detail {
 fw::Backend* ActiveBackend();
 
 id SharedApplication();
+// The About panel, the responder of the backend's About box while that is the key
+// window: Close closes it.
+id AboutPanel();
 // The window object of a framework window; nil for Nil or a closed window.
 id WindowObjectFor(const fw::Ref<fw::Window>& window);
 // The responder of a control; nil for Nil.
@@ -24,7 +27,8 @@ id ViewObjectFor(const fw::Ref<fw::RectControl>& control);
 id ScreenObjectAt(int index);
 
 // The responders that an action without a target tries, in order: the focused control
-// of the key window, the key window, the application, the application's delegate.
+// of the key window, the key window (or the About panel when that is key), the
+// application, the application's delegate.
 std::vector<id> ResponderChain();
 // The object that would receive action: target when it responds, else (with no
 // target) the first responder of the chain that responds; nil when none.

@@ -1,5 +1,5 @@
-// The shared application: About box, activation, the main menu that mirrors the
-// application's menu bar, and actions sent through the responder chain.
+// The shared application: About box and panel, activation, the main menu that mirrors
+// the application's menu bar, and actions sent through the responder chain.
 
 #include "cocoa/NSApplication.h"
 
@@ -68,6 +68,11 @@ Value SendAction(SEL action, id target, id sender) {
 
 }  // namespace
 
+id AboutPanel() {
+    static const std::shared_ptr<Object> panel = NewInstance("NSPanel");
+    return panel.get();
+}
+
 id SharedApplication() {
     static const std::shared_ptr<NSApplicationObject> shared =
         Make<NSApplicationObject>("NSApplication");
@@ -107,6 +112,15 @@ void DefineApplicationClass() {
             if (window && window->IsOpen() && window->HasPeer_() && window->Visible()) {
                 backend->RaiseWindow(window->Id());
             }
+        }
+        return {};
+    });
+    // The About panel stands for the backend's own box, not for a framework window, so it
+    // is no NSWindow here: the backend shows and closes it.
+    Class& panel = DefineClass("NSPanel", "NSResponder");
+    panel.AddMethod("performClose:", [](id, Arguments) -> Value {
+        if (fw::Backend* backend = ActiveBackend()) {
+            backend->CloseAboutBox();
         }
         return {};
     });

@@ -19,6 +19,8 @@ std::vector<id> ResponderChain() {
                 chain.push_back(ViewObjectFor(control));
             }
             chain.push_back(WindowObjectFor(window));
+        } else if (backend->AboutBoxIsKey()) {
+            chain.push_back(AboutPanel());
         }
     }
     chain.push_back(SharedApplication());

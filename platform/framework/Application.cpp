@@ -2,7 +2,6 @@
 
 #include "Runtime.h"
 #include "SpecialFolder.h"
-#include "Strings.h"
 #include "UiRuntime.h"
 #include "Window.h"
 
@@ -50,16 +49,6 @@ Ref<FolderItem> Application::ExecutableFile() const {
     return fw::ExecutableFile();
 }
 
-void Application::AddMenuHandler_(const std::string& itemName, std::function<bool()> handler) {
-    for (auto& [name, existing] : menuHandlers_) {
-        if (StringEquals(name, itemName)) {
-            existing = std::move(handler);
-            return;
-        }
-    }
-    menuHandlers_.emplace_back(itemName, std::move(handler));
-}
-
 void Application::Quit(int exitCode) {
     auto& runtime = UiRuntime::Get();
     if (!IsMainThread()) {
@@ -83,15 +72,7 @@ Ref<fw::Window> Application::Window(std::int64_t index) const {
 }
 
 void Application::ChooseMenuItem_(const Ref<MenuItem>& item) {
-    for (const auto& [name, handler] : menuHandlers_) {
-        if (handler && StringEquals(name, item->Name())) {
-            if (handler()) {
-                return;
-            }
-            break;
-        }
-    }
-    if (item->RaiseAction()) {
+    if (menuHandlers_.Run(item->Name()) || item->RaiseAction()) {
         return;
     }
     if (item->QuitsApplication()) {

@@ -14,6 +14,7 @@
 
 #include "FolderItem.h"
 #include "MenuBar.h"
+#include "MenuHandlers.h"
 #include "Object.h"
 
 namespace fw {
@@ -60,7 +61,10 @@ public:
     // A handler for the menu item with this Name (StringEquals); it runs before the
     // item's own Action event, and True means the command was handled. A later handler
     // for the same name replaces the earlier one.
-    void AddMenuHandler_(const std::string& itemName, std::function<bool()> handler);
+    void AddMenuHandler_(const std::string& itemName, std::function<bool()> handler) {
+        menuHandlers_.Add(itemName, std::move(handler));
+    }
+    const MenuHandlers& MenuHandlers_() const { return menuHandlers_; }
 
     // Asks the application to quit with an exit code: closes every window (their Close
     // events), raises the application's Close, and ends the event loop. Returns to the
@@ -91,7 +95,7 @@ private:
     std::string shortVersion_;
     std::string packageInfo_;
     Ref<fw::MenuBar> menuBar_;
-    std::vector<std::pair<std::string, std::function<bool()>>> menuHandlers_;
+    MenuHandlers menuHandlers_;
 };
 
 using DesktopApplication = Application;

@@ -231,8 +231,11 @@ public:
     virtual void ZoomWindow(PeerId window) = 0;
     // Brings the window to the front and makes it the key window.
     virtual void RaiseWindow(PeerId window) = 0;
-    // The window that receives keyboard input (0: none).
+    // The window that receives keyboard input (0: none, or the About box).
     virtual PeerId KeyWindow() = 0;
+    // The height of the menu bar that the window shows inside itself, above its content;
+    // 0 when it shows none there (no bar, or the platform's bar is outside the window).
+    virtual int WindowMenuBarHeight(PeerId window) = 0;
 
     // --- Controls ---
     virtual void CreateControl(PeerId window, PeerId control, const ControlState& state) = 0;
@@ -274,8 +277,13 @@ public:
     virtual bool RevealFile(const std::string& path) = 0;
     // Makes the application the active one and brings its windows to the front.
     virtual void ActivateApplication() = 0;
-    // The standard About box with the application's name and version.
+    // The standard About box with the application's name and version; it comes to the
+    // front and takes the keyboard.
     virtual void ShowAboutBox(const std::string& name, const std::string& version) = 0;
+    // Whether the About box is open and receives keyboard input.
+    virtual bool AboutBoxIsKey() = 0;
+    // Closes the About box, when it is open.
+    virtual void CloseAboutBox() = 0;
     // Automatic window tabbing on or off, for the whole application.
     virtual void SetAutomaticWindowTabbing(bool allowed) = 0;
 };

@@ -48,7 +48,11 @@ public:
     // Whether SetShortcut was ever called, with a shortcut or with none.
     bool ShortcutAssigned() const { return shortcutAssigned_; }
 
-    // All three start True.
+    // All three start True. Before an auto-enabled item's EnableMenu event, the framework
+    // enables it only when something can act on it: a menu handler for its Name in the
+    // focused control, the key window or the application, or the framework's own action
+    // (QuitsApplication). Menus and separators are left as they are. An item that acts
+    // by itself enables itself in EnableMenu, or turns AutoEnabled off.
     bool AutoEnabled() const { return autoEnabled_; }
     void SetAutoEnabled(bool autoEnabled);
     bool Visible() const { return visible_; }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "Backend.h"
+#include "MenuHandlers.h"
 #include "Object.h"
 
 namespace fw {
@@ -70,6 +71,14 @@ public:
     // The owning window; Nil before the control is added or after the window is gone.
     Ref<fw::Window> Window() const;
 
+    // A handler for the menu item with this Name, asked first while the control has the
+    // keyboard focus in the key window. True means the command was handled; a later
+    // handler for the same name replaces the earlier one.
+    void AddMenuHandler_(const std::string& itemName, std::function<bool()> handler) {
+        menuHandlers_.Add(itemName, std::move(handler));
+    }
+    const MenuHandlers& MenuHandlers_() const { return menuHandlers_; }
+
     // Framework internals.
     PeerId Id() const { return id_; }
     void Attach_(const std::string& name, const std::shared_ptr<fw::Window>& owner);
@@ -105,6 +114,7 @@ private:
     bool lockBottom_{false};
     bool enabled_{true};
     bool visible_{true};
+    MenuHandlers menuHandlers_;
     // Geometry and window size at the moment the locks were last anchored.
     int anchorLeft_{0};
     int anchorTop_{0};

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "DragItem.h"
 #include "Listbox.h"
+#include "MenuBar.h"
 #include "MenuItem.h"
 #include "PushButton.h"
 #include "RuntimeExceptionObject.h"
@@ -251,13 +252,49 @@ bool UiRuntime::ListCellBackgroundPaint(PeerId control, int row, int column,
     return answer;
 }
 
+UiRuntime::KeyTargets UiRuntime::MenuKeyTargets() const {
+    KeyTargets targets;
+    Backend* backend = initialized_ ? backend_.get() : nullptr;
+    if (!backend) {
+        return targets;
+    }
+    targets.window = FindWindow(backend->KeyWindow());
+    if (!targets.window || !targets.window->IsOpen()) {
+        targets.window = nullptr;
+        return targets;
+    }
+    targets.control = FindControl(backend->FocusedControl());
+    if (targets.control && targets.control->Window() != targets.window) {
+        targets.control = nullptr;
+    }
+    return targets;
+}
+
+bool UiRuntime::CanActOn(const MenuItem& item) const {
+    if (item.QuitsApplication()) {
+        return true;  // the framework's own action
+    }
+    const KeyTargets targets = MenuKeyTargets();
+    return (targets.control && targets.control->MenuHandlers_().Has(item.Name())) ||
+           (targets.window && targets.window->MenuHandlers_().Has(item.Name())) ||
+           (app && app->MenuHandlers_().Has(item.Name()));
+}
+
+void UiRuntime::EnableMenuItem(const Ref<MenuItem>& item) {
+    const bool isMenu = item->Count() > 0 || TryCast<MenuBar>(item->Parent());
+    if (item->AutoEnabled() && !isMenu && !item->IsSeparator()) {
+        item->SetEnabled(CanActOn(*item));
+    }
+    // After the rule: an item's own handler has the last word.
+    RaiseEvent([&] { item->RaiseEnableMenu(); });
+}
+
 void UiRuntime::MenuAboutToShow(const Ref<MenuItem>& menu) {
     if (!menu) {
         return;
     }
     for (std::int64_t i = 0; i < menu->Count(); ++i) {
-        auto item = menu->Item(i);
-        RaiseEvent([&] { item->RaiseEnableMenu(); });
+        EnableMenuItem(menu->Item(i));
     }
 }
 
@@ -266,8 +303,17 @@ void UiRuntime::MenuItemChosen(const Ref<MenuItem>& item) {
         return;
     }
     // The item's state is used here: let it update itself first.
-    RaiseEvent([&] { item->RaiseEnableMenu(); });
+    EnableMenuItem(item);
     if (!item->Enabled() || !item->Visible()) {
+        return;
+    }
+    const KeyTargets targets = MenuKeyTargets();
+    bool handled = false;
+    RaiseEvent([&] {
+        handled = (targets.control && targets.control->MenuHandlers_().Run(item->Name())) ||
+                  (targets.window && targets.window->MenuHandlers_().Run(item->Name()));
+    });
+    if (handled) {
         return;
     }
     if (app) {

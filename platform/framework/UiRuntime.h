@@ -96,6 +96,19 @@ public:
     explicit UiRuntime(MakeTag);
 
 private:
+    // The key window and its focused control, whose menu handlers come first; Nil for
+    // none.
+    struct KeyTargets {
+        Ref<Window> window;
+        Ref<RectControl> control;
+    };
+    KeyTargets MenuKeyTargets() const;
+    // Whether anything would act on the item when chosen: a menu handler of the focused
+    // control, the key window or the application, or the framework's own action.
+    bool CanActOn(const MenuItem& item) const;
+    // The enabling pass of one item: the AutoEnabled rule, then its EnableMenu event.
+    void EnableMenuItem(const Ref<MenuItem>& item);
+
     std::unique_ptr<Backend> backend_;
     bool initialized_{false};
     PeerId nextPeerId_{1};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "Application.h"
 #include "FileType.h"
@@ -19,6 +20,12 @@ int Truncate(double value) {
         return 0;
     }
     return static_cast<int>(std::clamp(std::trunc(value), -2147483648.0, 2147483647.0));
+}
+
+// value + by, kept within the range of int.
+int Shifted(int value, int by) {
+    return static_cast<int>(
+        std::clamp<std::int64_t>(std::int64_t{value} + by, INT32_MIN, INT32_MAX));
 }
 
 constexpr const char* kAnyFile = "special/any";
@@ -158,17 +165,26 @@ void Window::Height(int value) {
     SetFrame(left_, top_, width_, value);
 }
 
+int Window::MenuBarInset() const {
+    Backend* backend = PeerBackend();
+    return backend ? std::max(backend->WindowMenuBarHeight(id_), 0) : 0;
+}
+
 RectD Window::Bounds() const {
-    return RectD{static_cast<double>(left_), static_cast<double>(top_), static_cast<double>(width_),
-                 static_cast<double>(height_)};
+    const int inset = MenuBarInset();
+    return RectD{static_cast<double>(left_), static_cast<double>(top_) - inset,
+                 static_cast<double>(width_), static_cast<double>(height_) + inset};
 }
 
 void Window::Bounds(const RectD& bounds) {
-    // Written so that a NaN also takes the minimum.
+    const int inset = MenuBarInset();
+    // The minimum is the content's. Written so that a NaN also takes it.
+    const double minHeight = static_cast<double>(minHeight_) + inset;
     double width = bounds.Width >= minWidth_ ? bounds.Width : static_cast<double>(minWidth_);
-    double height = bounds.Height >= minHeight_ ? bounds.Height : static_cast<double>(minHeight_);
+    double height = bounds.Height >= minHeight ? bounds.Height : minHeight;
     positioned_ = true;
-    SetFrame(Truncate(bounds.Left), Truncate(bounds.Top), Truncate(width), Truncate(height));
+    SetFrame(Truncate(bounds.Left), Shifted(Truncate(bounds.Top), inset), Truncate(width),
+             Shifted(Truncate(height), -inset));
 }
 
 void Window::SendLimits() const {

@@ -18,6 +18,7 @@
 #include "DragItem.h"
 #include "Graphics.h"
 #include "MenuBar.h"
+#include "MenuHandlers.h"
 #include "Object.h"
 #include "Rect.h"
 #include "RectControl.h"
@@ -72,10 +73,11 @@ public:
     Ref<fw::MenuBar> MenuBar() const { return menuBar_; }
     void MenuBar(const Ref<fw::MenuBar>& bar);
 
-    // The frame as doubles (Left, Top, Width, Height).
+    // The window's frame as doubles (Left, Top, Width, Height): the content rectangle
+    // and, where the platform shows the menu bar inside the window, the bar above it.
     RectD Bounds() const;
-    // Raises the width and height to at least the minimum, truncates the four values
-    // toward zero and sets the frame at once.
+    // Raises the width and height to at least what the minimum content size needs,
+    // truncates the four values toward zero and sets the frame at once.
     void Bounds(const RectD& bounds);
     void Bounds(const Rect& bounds) { Bounds(bounds.ToRectD()); }
 
@@ -105,6 +107,14 @@ public:
     // Whether a dropped path would be accepted: a folder by "special/folder", a file by
     // "special/any" or by a type whose Extensions name its extension.
     bool AcceptsPath(const std::string& path) const;
+
+    // A handler for the menu item with this Name, asked while the window is the key
+    // window: after the focused control's, before the application's. True means the
+    // command was handled; a later handler for the same name replaces the earlier one.
+    void AddMenuHandler_(const std::string& itemName, std::function<bool()> handler) {
+        menuHandlers_.Add(itemName, std::move(handler));
+    }
+    const MenuHandlers& MenuHandlers_() const { return menuHandlers_; }
 
     // Registers a control under its name and makes this window its owner.
     void AddControl_(const std::string& name, const Ref<RectControl>& control);
@@ -153,6 +163,8 @@ private:
     void SendLimits() const;
     Backend* PeerBackend() const;
     WindowState PeerState() const;
+    // The height of the menu bar the peer shows above the content; 0 without a peer.
+    int MenuBarInset() const;
     void PlaceByDefault();
 
     PeerId id_;
@@ -170,6 +182,7 @@ private:
     bool visible_{true};
     Ref<fw::MenuBar> menuBar_;
     std::vector<std::string> acceptedTypes_;
+    MenuHandlers menuHandlers_;
     std::vector<Ref<RectControl>> controls_;
     bool constructed_{false};
     bool opened_{false};

@@ -13,6 +13,7 @@ add_library(fw_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/Keyboard.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Label.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Listbox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MenuHandlers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MessageDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PushButton.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RectControl.cpp

@@ -283,6 +283,11 @@ void HeadlessBackend::RaiseWindow(PeerId window) {
     keyWindow_ = window;
 }
 
+int HeadlessBackend::WindowMenuBarHeight(PeerId window) {
+    const bool showsBar = LiveWindow(window).MenuBar || appMenuBar_;
+    return showsBar ? inWindowMenuBarHeight_ : 0;
+}
+
 void HeadlessBackend::CreateControl(PeerId window, PeerId control, const ControlState& state) {
     LiveWindow(window);
     ControlRecord record;
@@ -387,6 +392,23 @@ bool HeadlessBackend::RevealFile(const std::string& path) {
 
 void HeadlessBackend::ShowAboutBox(const std::string& name, const std::string& version) {
     aboutBoxes_.push_back(AboutBox{name, version});
+    if (!AboutBoxIsKey()) {
+        keyBeforeAboutBox_ = keyWindow_;
+    }
+    aboutBoxOpen_ = true;
+    keyWindow_ = 0;
+}
+
+void HeadlessBackend::CloseAboutBox() {
+    if (!aboutBoxOpen_) {
+        return;
+    }
+    const bool wasKey = AboutBoxIsKey();
+    aboutBoxOpen_ = false;
+    const auto before = windows_.find(keyBeforeAboutBox_);
+    if (wasKey && before != windows_.end() && !before->second.Destroyed) {
+        keyWindow_ = keyBeforeAboutBox_;
+    }
 }
 
 }  // namespace fw::headless

@@ -77,6 +77,9 @@ public:
     void SetCommandKey(bool down) { commandKey_ = down; }
     void SetDarkMode(bool dark) { darkMode_ = dark; }
     void SetKeyWindow(PeerId window) { keyWindow_ = window; }
+    // The height of the menu bar inside every window that shows one (its own or the
+    // application's); 0, the default, puts the bar outside the windows, as on the Mac.
+    void SetInWindowMenuBarHeight(int height) { inWindowMenuBarHeight_ = height; }
     void SetFocusedControl(PeerId control) { focusedControl_ = control; }
     // Answers for the next dialogs, in order; with none left a dialog answers Action.
     void QueueDialogAnswer(DialogResult answer) { answers_.push_back(answer); }
@@ -113,6 +116,7 @@ public:
     const std::vector<std::string>& Reveals() const { return reveals_; }
     int Activations() const { return activations_; }
     const std::vector<AboutBox>& AboutBoxes() const { return aboutBoxes_; }
+    bool AboutBoxOpen() const { return aboutBoxOpen_; }
     // Every tabbing switch, in order.
     const std::vector<bool>& TabbingSwitches() const { return tabbingSwitches_; }
     Ref<MenuBar> ApplicationMenuBar() const { return appMenuBar_; }
@@ -139,6 +143,7 @@ public:
     void ZoomWindow(PeerId window) override;
     void RaiseWindow(PeerId window) override;
     PeerId KeyWindow() override { return keyWindow_; }
+    int WindowMenuBarHeight(PeerId window) override;
     void CreateControl(PeerId window, PeerId control, const ControlState& state) override;
     void DestroyControl(PeerId control) override;
     void UpdateControl(PeerId control, const ControlState& state) override;
@@ -155,7 +160,10 @@ public:
     RgbaImage FileIcon(const std::string& path, int pixelSize) override;
     bool RevealFile(const std::string& path) override;
     void ActivateApplication() override { ++activations_; }
+    // The box takes the keyboard from the key window, and gives it back on closing.
     void ShowAboutBox(const std::string& name, const std::string& version) override;
+    bool AboutBoxIsKey() override { return aboutBoxOpen_ && keyWindow_ == 0; }
+    void CloseAboutBox() override;
     void SetAutomaticWindowTabbing(bool allowed) override { tabbingSwitches_.push_back(allowed); }
 
 private:
@@ -178,6 +186,7 @@ private:
     bool commandKey_{false};
     bool darkMode_{false};
     PeerId keyWindow_{0};
+    int inWindowMenuBarHeight_{0};
     PeerId focusedControl_{0};
     std::deque<DialogResult> answers_;
     std::function<void(const DialogRecord&)> dialogObserver_;
@@ -189,6 +198,8 @@ private:
     std::vector<std::string> reveals_;
     int activations_{0};
     std::vector<AboutBox> aboutBoxes_;
+    bool aboutBoxOpen_{false};
+    PeerId keyBeforeAboutBox_{0};
     std::vector<bool> tabbingSwitches_;
     Ref<MenuBar> appMenuBar_;
 };

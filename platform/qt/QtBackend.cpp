@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QWidget>
+#include <QWindow>
 
 #include "QtApplicationInstance.h"
 #include "QtButtonPeer.h"
@@ -15,6 +16,7 @@
 #include "QtDialogs.h"
 #include "QtLabelPeer.h"
 #include "QtListPeer.h"
+#include "QtMenuBarMirror.h"
 #include "QtShortcutPreparer.h"
 #include "QtWindowPeer.h"
 
@@ -36,7 +38,8 @@ void QtBackend::LaterDeleter::operator()(QtWindowPeer* window) const {
 QtBackend::QtBackend()
     : application_(AcquireApplication()),
       postTarget_(std::make_unique<QObject>()),
-      shortcutPreparer_(std::make_unique<QtShortcutPreparer>()) {}
+      shortcutPreparer_(
+          std::make_unique<QtShortcutPreparer>([this] { return ShortcutOwnerBar(); })) {}
 
 QtBackend::~QtBackend() {
     CloseAboutBox();
@@ -56,6 +59,8 @@ void QtBackend::Initialize(BackendHost& host) {
                              host_->QuitRequested();
                          }
                      });
+    QObject::connect(&application_, &QGuiApplication::focusWindowChanged, postTarget_.get(),
+                     [this] { UpdateShortcutOwner(); });
 }
 
 void QtBackend::Run() {
@@ -63,6 +68,10 @@ void QtBackend::Run() {
         return;
     }
     QApplication::exec();
+    // The About box may still be open. It goes now, while Qt is whole: the backend
+    // itself may outlive Qt's own data when it goes with the program's static objects.
+    CloseAboutBox();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void QtBackend::Quit() {
@@ -113,6 +122,7 @@ void QtBackend::DestroyWindow(PeerId window) {
     }
     windowBars_.erase(window);
     windows_.erase(window);
+    UpdateShortcutOwner();
 }
 
 void QtBackend::SetWindowTitle(PeerId window, const std::string& title) {
@@ -160,6 +170,35 @@ void QtBackend::SetWindowMenuBar(PeerId window, const Ref<MenuBar>& bar) {
 void QtBackend::ShowEffectiveMenuBar(QtWindowPeer& window) {
     const auto own = windowBars_.find(window.Id());
     window.ShowMenuBar(own != windowBars_.end() ? own->second : applicationBar_);
+    UpdateShortcutOwner();
+}
+
+void QtBackend::UpdateShortcutOwner() {
+    const auto hasBar = [this](PeerId id) {
+        QtWindowPeer* peer = FindWindow(id);
+        return peer != nullptr && peer->MenuBarMirror() != nullptr;
+    };
+    if (hasBar(KeyWindow())) {
+        shortcutOwner_ = KeyWindow();
+    } else if (!hasBar(shortcutOwner_)) {
+        shortcutOwner_ = 0;
+        for (const auto& [id, window] : windows_) {
+            if (window->MenuBarMirror() != nullptr) {
+                shortcutOwner_ = id;
+                break;
+            }
+        }
+    }
+    for (const auto& [id, window] : windows_) {
+        if (QtMenuBarMirror* bar = window->MenuBarMirror()) {
+            bar->SetShortcutsApplicationWide(id == shortcutOwner_);
+        }
+    }
+}
+
+QtMenuBarMirror* QtBackend::ShortcutOwnerBar() const {
+    QtWindowPeer* owner = FindWindow(shortcutOwner_);
+    return owner != nullptr ? owner->MenuBarMirror() : nullptr;
 }
 
 void QtBackend::SetWindowAcceptsDrops(PeerId window, bool accepts) {
@@ -199,6 +238,11 @@ void QtBackend::RaiseWindow(PeerId window) {
 PeerId QtBackend::KeyWindow() {
     auto* active = dynamic_cast<QtWindowPeer*>(QApplication::activeWindow());
     return active != nullptr && FindWindow(active->Id()) == active ? active->Id() : 0;
+}
+
+int QtBackend::WindowMenuBarHeight(PeerId window) {
+    QtWindowPeer* peer = FindWindow(window);
+    return peer != nullptr ? peer->MenuHeight() : 0;
 }
 
 void QtBackend::CreateControl(PeerId window, PeerId control, const ControlState& state) {
@@ -334,7 +378,17 @@ void QtBackend::ActivateApplication() {
 }
 
 void QtBackend::ShowAboutBox(const std::string& name, const std::string& version) {
-    fw::qt::ShowAboutBox(name, version, nullptr);
+    fw::qt::ShowAboutBox(aboutBox_, name, version, nullptr);
+}
+
+bool QtBackend::AboutBoxIsKey() {
+    return aboutBox_ && aboutBox_->isVisible() && aboutBox_->isActiveWindow();
+}
+
+void QtBackend::CloseAboutBox() {
+    if (aboutBox_) {
+        aboutBox_->close();
+    }
 }
 
 void QtBackend::SetAutomaticWindowTabbing(bool) {

@@ -2,6 +2,7 @@
 // The desktop backend on Qt 6 Widgets: real windows, controls, menus, dialogs, drops,
 // screens and desktop services, mirroring the framework's model.
 
+#include <QMessageBox>
 #include <QPointer>
 #include <atomic>
 #include <map>
@@ -16,6 +17,7 @@ class QWidget;
 namespace fw::qt {
 
 class QtControlPeer;
+class QtMenuBarMirror;
 class QtShortcutPreparer;
 class QtWindowPeer;
 
@@ -45,6 +47,7 @@ public:
     void ZoomWindow(PeerId window) override;
     void RaiseWindow(PeerId window) override;
     PeerId KeyWindow() override;
+    int WindowMenuBarHeight(PeerId window) override;
 
     void CreateControl(PeerId window, PeerId control, const ControlState& state) override;
     void DestroyControl(PeerId control) override;
@@ -67,6 +70,8 @@ public:
     bool RevealFile(const std::string& path) override;
     void ActivateApplication() override;
     void ShowAboutBox(const std::string& name, const std::string& version) override;
+    bool AboutBoxIsKey() override;
+    void CloseAboutBox() override;
     void SetAutomaticWindowTabbing(bool allowed) override;
 
     // For tests: the Qt window of a window peer, or nullptr.
@@ -84,6 +89,12 @@ private:
     QtControlPeer* FindControl(PeerId control) const;
     // The bar a window shows: its own, else the application's.
     void ShowEffectiveMenuBar(QtWindowPeer& window);
+    // Gives the application-wide shortcuts to the bar of the active window, else of the
+    // window that was active last, else of the first window with a bar, so that they
+    // reach the program from its other windows (the About box) too; the other bars keep
+    // theirs to their own windows.
+    void UpdateShortcutOwner();
+    QtMenuBarMirror* ShortcutOwnerBar() const;
 
     QApplication& application_;
     BackendHost* host_{nullptr};
@@ -95,6 +106,9 @@ private:
     std::map<PeerId, std::unique_ptr<QtControlPeer>> controls_;
     std::map<PeerId, Ref<MenuBar>> windowBars_;
     Ref<MenuBar> applicationBar_;
+    PeerId shortcutOwner_{0};
+    // The open About box; it deletes itself when closed.
+    QPointer<QMessageBox> aboutBox_;
 };
 
 }  // namespace fw::qt

@@ -50,11 +50,6 @@ struct BoxDisposal {
     }
 };
 
-QPointer<QMessageBox>& OpenAboutBox() {
-    static QPointer<QMessageBox> box;
-    return box;
-}
-
 }  // namespace
 
 DialogResult ShowMessageDialog(const DialogRequest& request, QWidget* parent) {
@@ -106,28 +101,22 @@ DialogResult ShowMessageDialog(const DialogRequest& request, QWidget* parent) {
     return hasCancel ? DialogResult::Cancel : DialogResult::Action;
 }
 
-void ShowAboutBox(const std::string& name, const std::string& version, QWidget* parent) {
-    QPointer<QMessageBox>& open = OpenAboutBox();
-    if (!open) {
+void ShowAboutBox(QPointer<QMessageBox>& box, const std::string& name, const std::string& version,
+                  QWidget* parent) {
+    if (!box) {
         // Owned by Qt from here: it deletes itself when closed.
-        open = new QMessageBox(parent);
-        open->setAttribute(Qt::WA_DeleteOnClose);
-        open->setWindowModality(Qt::NonModal);
-        open->setIcon(QMessageBox::Information);
-        open->setTextFormat(Qt::PlainText);
-        open->addButton(QMessageBox::Ok);
+        box = new QMessageBox(parent);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::NonModal);
+        box->setIcon(QMessageBox::Information);
+        box->setTextFormat(Qt::PlainText);
+        box->addButton(QMessageBox::Ok);
     }
-    open->setWindowTitle(QStringLiteral("About ") + ToQString(name));
-    open->setText(ToQString(name) + QStringLiteral("\nVersion ") + ToQString(version));
-    open->show();
-    open->raise();
-    open->activateWindow();
-}
-
-void CloseAboutBox() {
-    if (QPointer<QMessageBox>& open = OpenAboutBox()) {
-        open->close();
-    }
+    box->setWindowTitle(QStringLiteral("About ") + ToQString(name));
+    box->setText(ToQString(name) + QStringLiteral("\nVersion ") + ToQString(version));
+    box->show();
+    box->raise();
+    box->activateWindow();
 }
 
 }  // namespace fw::qt

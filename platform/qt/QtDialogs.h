@@ -1,6 +1,9 @@
 #pragma once
 // The modal alert of MessageDialog and MsgBox, and the About box.
 
+#include <QMessageBox>
+#include <QPointer>
+
 #include "framework/Backend.h"
 
 class QWidget;
@@ -14,10 +17,10 @@ namespace fw::qt {
 // Cancel when it has a Cancel button and Action otherwise.
 DialogResult ShowMessageDialog(const DialogRequest& request, QWidget* parent);
 
-// The About box: the application's name and version; not modal. A second call while
-// one is open brings that one to the front.
-void ShowAboutBox(const std::string& name, const std::string& version, QWidget* parent);
-// Closes the About box if it is open.
-void CloseAboutBox();
+// The About box: the application's name and version; not modal. box keeps it: a second
+// call while it is open brings that one to the front, and box becomes null once it is
+// closed (it deletes itself).
+void ShowAboutBox(QPointer<QMessageBox>& box, const std::string& name, const std::string& version,
+                  QWidget* parent);
 
 }  // namespace fw::qt

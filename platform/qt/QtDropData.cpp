@@ -31,4 +31,14 @@ std::vector<std::string> DroppedPaths(const QMimeData* data) {
     return paths;
 }
 
+Qt::DropAction DropActionFor(Qt::DropActions possible) {
+    if (possible.testFlag(Qt::CopyAction)) {
+        return Qt::CopyAction;
+    }
+    if (possible.testFlag(Qt::LinkAction)) {
+        return Qt::LinkAction;
+    }
+    return Qt::IgnoreAction;
+}
+
 }  // namespace fw::qt

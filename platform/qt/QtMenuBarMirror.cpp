@@ -75,6 +75,7 @@ void QtMenuBarMirror::AddItems(QMenu* menu, const Ref<MenuItem>& parent) {
             AddItems(submenu, item);
         } else {
             QAction* action = menu->addAction(ToQString(item->Text()));
+            action->setShortcutContext(shortcutContext_);
             actions_[item.Get()] = action;
             QObject::connect(action, &QAction::triggered, action,
                              [this, item] { host_.MenuItemChosen(item); });
@@ -131,6 +132,15 @@ void QtMenuBarMirror::PrepareShortcut(const QKeySequence& keys) {
     }
     for (const Ref<MenuItem>& menu : menus) {
         MenuAboutToShow(menu);
+    }
+}
+
+void QtMenuBarMirror::SetShortcutsApplicationWide(bool applicationWide) {
+    shortcutContext_ = applicationWide ? Qt::ApplicationShortcut : Qt::WindowShortcut;
+    for (const auto& [item, action] : actions_) {
+        if (action && action->menu() == nullptr && !action->isSeparator()) {
+            action->setShortcutContext(shortcutContext_);
+        }
     }
 }
 

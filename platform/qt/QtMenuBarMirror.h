@@ -36,6 +36,11 @@ public:
     // state the item would show.
     void PrepareShortcut(const QKeySequence& keys);
 
+    // Whether the shortcuts act from every window of the application that no modal alert
+    // blocks, rather than from the bar's own window only. Only one bar at a time may: Qt
+    // takes a key that two actions claim for neither.
+    void SetShortcutsApplicationWide(bool applicationWide);
+
 private:
     void Rebuild();
     void AddItems(QMenu* menu, const Ref<MenuItem>& parent);
@@ -47,6 +52,7 @@ private:
     BackendHost& host_;
     QPointer<QMenuBar> widget_;
     std::int64_t observerId_{0};
+    Qt::ShortcutContext shortcutContext_{Qt::WindowShortcut};
     // The model's item for each action, and the action for each item.
     std::map<const MenuItem*, QPointer<QAction>> actions_;
     std::vector<Ref<MenuItem>> items_;

@@ -1,9 +1,10 @@
 #include "QtShortcutPreparer.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
 
 #include "QtMenuBarMirror.h"
 #include "QtWindowPeer.h"
@@ -21,7 +22,8 @@ QtWindowPeer* WindowOf(QObject* watched) {
 
 }  // namespace
 
-QtShortcutPreparer::QtShortcutPreparer() {
+QtShortcutPreparer::QtShortcutPreparer(std::function<QtMenuBarMirror*()> applicationWideBar)
+    : applicationWideBar_(std::move(applicationWideBar)) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -29,6 +31,18 @@ QtShortcutPreparer::~QtShortcutPreparer() {
     if (QCoreApplication::instance() != nullptr) {
         QCoreApplication::instance()->removeEventFilter(this);
     }
+}
+
+QtMenuBarMirror* QtShortcutPreparer::BarFor(QObject* watched) const {
+    QtWindowPeer* window = WindowOf(watched);
+    if (window != nullptr && window->MenuBarMirror() != nullptr) {
+        return window->MenuBarMirror();
+    }
+    // A modal alert blocks the menus: nothing to prepare.
+    if (QApplication::activeModalWidget() != nullptr || !applicationWideBar_) {
+        return nullptr;
+    }
+    return applicationWideBar_();
 }
 
 bool QtShortcutPreparer::eventFilter(QObject* watched, QEvent* event) {
@@ -40,12 +54,11 @@ bool QtShortcutPreparer::eventFilter(QObject* watched, QEvent* event) {
         lastEvent_ = event;
         lastTimestamp_ = key->timestamp();
         lastKey_ = key->key();
-        QtWindowPeer* window = WindowOf(watched);
-        if (window != nullptr && window->MenuBarMirror() != nullptr) {
+        if (QtMenuBarMirror* bar = BarFor(watched)) {
             const Qt::KeyboardModifiers modifiers =
                 key->modifiers() &
                 (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier);
-            window->MenuBarMirror()->PrepareShortcut(
+            bar->PrepareShortcut(
                 QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key->key()))));
         }
     }

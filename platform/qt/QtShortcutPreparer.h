@@ -5,19 +5,27 @@
 // model gives it at the moment of the key press.
 
 #include <QObject>
+#include <functional>
 
 namespace fw::qt {
 
+class QtMenuBarMirror;
+
 class QtShortcutPreparer : public QObject {
 public:
-    // Watches every event of the application.
-    QtShortcutPreparer();
+    // Watches every event of the application. A key pressed in a window without a bar of
+    // its own (the About box) prepares the bar whose shortcuts act application-wide, as
+    // applicationWideBar answers it (nullptr for none).
+    explicit QtShortcutPreparer(std::function<QtMenuBarMirror*()> applicationWideBar);
     ~QtShortcutPreparer() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QtMenuBarMirror* BarFor(QObject* watched) const;
+
+    std::function<QtMenuBarMirror*()> applicationWideBar_;
     // An ignored ShortcutOverride travels up the widget chain; one pass per key press.
     const QEvent* lastEvent_{nullptr};
     unsigned long long lastTimestamp_{0};

@@ -207,18 +207,23 @@ void QtWindowPeer::dragEnterEvent(QDragEnterEvent* event) {
         event->ignore();
         return;
     }
-    const std::vector<std::string> paths = DroppedPaths(event->mimeData());
+    const Qt::DropAction action = DropActionFor(event->possibleActions());
+    const std::vector<std::string> paths =
+        action == Qt::IgnoreAction ? std::vector<std::string>{} : DroppedPaths(event->mimeData());
     dragAccepted_ = !paths.empty() && host_.WindowAcceptsDrop(id_, paths);
     if (dragAccepted_) {
-        event->acceptProposedAction();
+        event->setDropAction(action);
+        event->accept();
     } else {
         event->ignore();
     }
 }
 
 void QtWindowPeer::dragMoveEvent(QDragMoveEvent* event) {
-    if (dragAccepted_) {
-        event->acceptProposedAction();
+    const Qt::DropAction action = DropActionFor(event->possibleActions());
+    if (dragAccepted_ && action != Qt::IgnoreAction) {
+        event->setDropAction(action);
+        event->accept();
     } else {
         event->ignore();
     }
@@ -236,12 +241,14 @@ void QtWindowPeer::dropEvent(QDropEvent* event) {
         event->ignore();
         return;
     }
+    const Qt::DropAction action = DropActionFor(event->possibleActions());
     const std::vector<std::string> paths = DroppedPaths(event->mimeData());
-    if (paths.empty()) {
+    if (paths.empty() || action == Qt::IgnoreAction) {
         event->ignore();
         return;
     }
-    event->acceptProposedAction();
+    event->setDropAction(action);
+    event->accept();
     host_.WindowFilesDropped(id_, paths);
 }
 

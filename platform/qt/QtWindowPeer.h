@@ -27,6 +27,8 @@ public:
     // Stops reporting to the model and hides the window; it is deleted later.
     void Detach();
 
+    // The height of the menu bar above the content (0 without one).
+    int MenuHeight() const;
     PeerRect ContentFrame() const;
     void SetContentFrame(const PeerRect& frame);
     void SetSizeLimits(int minWidth, int minHeight, int maxWidth, int maxHeight);
@@ -47,7 +49,6 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    int MenuHeight() const;
     void LayoutChildren();
     void ApplySizeLimits();
     void ReportFrame();

@@ -71,6 +71,28 @@ TEST_F(WindowPlacementTest, WorkedExamplesOnTheMainScreen) {
     });
 }
 
+TEST_F(WindowPlacementTest, WithTheMenuBarInsideTheWindowTheWholeFrameIsKeptInside) {
+    // A 22-pixel bar above the content: the frame is the content and the bar. The frames
+    // the backend receives are content rectangles.
+    machine = [](auto& backend) { backend.SetInWindowMenuBarHeight(22); };
+    InLaunch([this] {
+        Backend().MoveWindow(WindowId(), {100, 10, 460, 328});
+        EXPECT_EQ(Window1()->Bounds(), (fw::RectD{100, -12, 460, 350}));
+        // Content top 10 puts the bar at -12: the top step takes the frame to 25.
+        EXPECT_EQ(Adjust({100, 10, 460, 328}), (Frames{{100, 47, 460, 328}}));
+        // Right below the bar is inside.
+        EXPECT_EQ(Adjust({100, 47, 460, 328}), Frames{});
+        // The bottom edge is the content's: 1128 > 900, the frame moves up by 228.
+        EXPECT_EQ(Adjust({100, 800, 460, 328}), (Frames{{100, 572, 460, 328}}));
+        // Frame (100, 8, 460, 892): the top step keeps its height, the bottom step then
+        // shrinks it to the available height, of which the bar takes 22.
+        EXPECT_EQ(Adjust({100, 30, 460, 870}), (Frames{{100, 47, 460, 870}, {100, 47, 460, 853}}));
+        // The setter keeps the content at its minimum size.
+        WindowEx::SetWindowBounds(Window1(), 30, 40, 10, 10);
+        EXPECT_EQ(Frame(), (PeerRect{30, 62, 460, 300}));
+    });
+}
+
 TEST_F(WindowPlacementTest, WindowOnTheSecondScreenIsFittedToThatScreen) {
     machine = [](auto& backend) { backend.SetScreens({kMain, kSecond}); };
     InLaunch([this] {

@@ -240,5 +240,23 @@ TEST_F(MenuLaunchTest, FindUndoRedoAndSelectAllStayDisabledInTheWindow) {
     EXPECT_TRUE(Backend().Dialogs().empty());
 }
 
+TEST_F(MenuLaunchTest, CloseActsOnTheAboutBoxWhileItIsInFrontThenOnTheWindow) {
+    std::vector<bool> seen;  // Close enabled, About box open after it, window open
+    Then([&] {
+        FocusList();
+        Backend().ChooseMenuItem(AppAbout());
+        Backend().OpenMenu(Named("FileMenu"));
+        seen.push_back(Named("FileClose")->Enabled());
+        Backend().ChooseMenuItem(Named("FileClose"));
+        seen.push_back(Backend().AboutBoxOpen());
+        seen.push_back(Window1()->IsOpen());
+        // The window has the keyboard again: the next Close is its own.
+        Backend().ChooseMenuItem(Named("FileClose"));
+    });
+    EXPECT_EQ(Launch(), 0);
+    EXPECT_EQ(seen, (std::vector<bool>{true, false, true}));
+    EXPECT_TRUE(Backend().QuitCalled());
+}
+
 }  // namespace
 }  // namespace apptest

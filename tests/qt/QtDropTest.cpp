@@ -95,5 +95,37 @@ TEST_F(QtDrop, RefusedWhenTheModelOrTheWindowSaysNo) {
     EXPECT_TRUE(host.drops.empty());
 }
 
+TEST_F(QtDrop, TakenAsACopyOrALinkNeverAsAMove) {
+    QWidget* window = OpenWindow(1, {0, 0, 460, 300});
+    backend->SetWindowAcceptsDrops(1, true);
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile("/tmp/a.otf")});
+    const QPoint at(window->width() / 2, window->height() / 2);
+    // What the window answers to each step of a drag (IgnoreAction: refused).
+    auto answers = [&](Qt::DropActions possible, Qt::KeyboardModifiers keys) {
+        std::vector<Qt::DropAction> taken;
+        QDragEnterEvent enter(at, possible, &files, Qt::LeftButton, keys);
+        QDragMoveEvent move(at, possible, &files, Qt::LeftButton, keys);
+        QDropEvent drop(QPointF(at), possible, &files, Qt::LeftButton, keys);
+        for (QDropEvent* event : std::initializer_list<QDropEvent*>{&enter, &move, &drop}) {
+            QCoreApplication::sendEvent(window, event);
+            taken.push_back(event->isAccepted() ? event->dropAction() : Qt::IgnoreAction);
+        }
+        return taken;
+    };
+    using Taken = std::vector<Qt::DropAction>;
+    // Shift proposes a move; the window takes a copy.
+    const Qt::DropActions all = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    ASSERT_EQ(
+        QDropEvent(QPointF(at), all, &files, Qt::LeftButton, Qt::ShiftModifier).proposedAction(),
+        Qt::MoveAction);
+    EXPECT_EQ(answers(all, Qt::ShiftModifier), Taken(3, Qt::CopyAction));
+    EXPECT_EQ(answers(Qt::MoveAction | Qt::LinkAction, Qt::ShiftModifier),
+              Taken(3, Qt::LinkAction));
+    EXPECT_EQ(answers(Qt::MoveAction, Qt::NoModifier), Taken(3, Qt::IgnoreAction));
+    // The drops taken reached the model; the refused one did not.
+    EXPECT_EQ(host.drops.size(), 2u);
+}
+
 }  // namespace
 }  // namespace fw::qt::test

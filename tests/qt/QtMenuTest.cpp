@@ -1,6 +1,8 @@
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 #include "QtTestSupport.h"
 #include "framework/MenuBar.h"
@@ -139,6 +141,29 @@ TEST_F(QtMenu, ShortcutsReachTheirItemsAfterTheEnablePass) {
 
     QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(host.chosen.back(), "EditRedo");
+}
+
+TEST_F(QtMenu, ShortcutsActOnceFromAnyWindowButNotPastAModalAlert) {
+    QWidget* first = OpenWindow(1, {50, 50, 460, 300});
+    QWidget* second = OpenWindow(2, {80, 80, 460, 300});
+    backend->SetApplicationMenuBar(bar);
+    // Both windows' bars hold Ctrl+W; a press in either reaches the item exactly once.
+    for (QWidget* window : {second, first}) {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_W, Qt::ControlModifier);
+    }
+    bool alertActive = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* alert = QApplication::activeModalWidget();
+        alertActive = alert != nullptr && QTest::qWaitForWindowActive(alert);
+        QTest::keyClick(alert, Qt::Key_W, Qt::ControlModifier);
+        QTest::keyClick(alert, Qt::Key_Q, Qt::ControlModifier);
+        alert->close();
+    });
+    backend->ShowDialog(DialogRequest{});
+    EXPECT_TRUE(alertActive);
+    EXPECT_EQ(host.chosen, std::vector<std::string>(2, "FileClose"));
 }
 
 }  // namespace

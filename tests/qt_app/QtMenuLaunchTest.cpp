@@ -1,7 +1,9 @@
 // The real program's menu bar on the Qt backend (offscreen platform): the captions and
 // shortcuts it shows, and shortcuts that reach their items' actions.
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTest>
 
 #include "QtLaunchTest.h"
@@ -33,6 +35,7 @@ TEST_F(QtMenuLaunchTest, MenusShowTheCaptionsAndCtrlShortcuts) {
     std::vector<std::string> menus;
     std::vector<Shown> items;
     std::vector<bool> editEnabled;
+    std::vector<bool> fileEnabled;
     EXPECT_EQ(Launch([&](QWidget& window) {
                   QMenuBar* bar = window.findChild<QMenuBar*>();
                   ASSERT_NE(bar, nullptr);
@@ -43,8 +46,13 @@ TEST_F(QtMenuLaunchTest, MenusShowTheCaptionsAndCtrlShortcuts) {
                   Activate(window);
                   QMenu* edit = bar->actions().at(1)->menu();
                   emit edit->aboutToShow();
-                  for (int i : {0, 1, 7, 9}) {
+                  for (int i : {0, 1, 3, 4, 5, 6, 7, 9}) {
                       editEnabled.push_back(edit->actions().at(i)->isEnabled());
+                  }
+                  QMenu* file = bar->actions().at(0)->menu();
+                  emit file->aboutToShow();
+                  for (int i : {1, 3}) {
+                      fileEnabled.push_back(file->actions().at(i)->isEnabled());
                   }
                   window.close();
               }),
@@ -66,8 +74,11 @@ TEST_F(QtMenuLaunchTest, MenusShowTheCaptionsAndCtrlShortcuts) {
     EXPECT_EQ(items[2],
               (Shown{{"Minimize", "Ctrl+M"}, {"Zoom", ""}, {"-", ""}, {"Bring All to Front", ""}}));
     EXPECT_TRUE(items[3].empty());
-    // Undo, Redo, Select All (a one-row list) and Find have nothing to act on.
-    EXPECT_EQ(editEnabled, (std::vector<bool>{false, false, false, false}));
+    // Undo, Redo, Cut, Copy, Paste, Delete, Select All (a one-row list) and Find have
+    // nothing to act on.
+    EXPECT_EQ(editEnabled, std::vector<bool>(8, false));
+    // About and Quit have their handlers.
+    EXPECT_EQ(fileEnabled, (std::vector<bool>{true, true}));
 }
 
 TEST_F(QtMenuLaunchTest, CtrlWClosesTheWindowThenTheApplicationWritesThePreferences) {
@@ -111,6 +122,31 @@ TEST_F(QtMenuLaunchTest, CtrlMMinimizesTheWindow) {
               }),
               0);
     EXPECT_TRUE(minimized);
+}
+
+TEST_F(QtMenuLaunchTest, CtrlWClosesTheAboutBoxInFrontAndCtrlQQuitsFromIt) {
+    std::vector<bool> seen;  // About box closed, main window still open
+    EXPECT_EQ(Launch([&](QWidget& window) {
+                  Activate(window);
+                  QMenu* file = window.findChild<QMenuBar*>()->actions()[0]->menu();
+                  auto openAbout = [&] {
+                      file->actions()[1]->trigger();
+                      QPointer<QWidget> box;
+                      EXPECT_TRUE(QTest::qWaitFor([&] {
+                          box = QApplication::activeWindow();
+                          return box != nullptr && box != &window;
+                      }));
+                      return box;
+                  };
+                  QPointer<QWidget> box = openAbout();
+                  QTest::keyClick(box, Qt::Key_W, Qt::ControlModifier);
+                  Settle();
+                  seen = {box.isNull() || !box->isVisible(), Window1()->IsOpen()};
+                  QTest::keyClick(openAbout(), Qt::Key_Q, Qt::ControlModifier);
+              }),
+              0);
+    EXPECT_EQ(seen, (std::vector<bool>{true, true}));
+    EXPECT_TRUE(exitStatuses.empty());
 }
 
 }  // namespace
