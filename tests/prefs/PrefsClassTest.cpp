@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <vector>
 
@@ -174,6 +175,36 @@ TEST_F(PrefsClassTest, AppNameThatIsNoFileNameRaisesInsteadOfEscaping) {
         EXPECT_FALSE(prefs.Save());
     }
     EXPECT_TRUE(std::filesystem::is_empty(configHome_));
+}
+
+// A file beyond the limits may hold what others need: Load refuses it and Save leaves it
+// exactly as it was. Right at the limits a file still loads.
+TEST_F(PrefsClassTest, FileTooLargeOrTooDeepIsNeverSavedOver) {
+    using Preferences::PrefsClass;
+    const auto nested = [](int levels) {
+        return "{\"a\":" + std::string(levels - 1, '[') + std::string(levels - 1, ']') + "}";
+    };
+    const auto sized = [](std::size_t bytes) {
+        return "{\"a\":\"" + std::string(bytes - 8, 'x') + "\"}";
+    };
+    for (const std::string& text :
+         {nested(PrefsClass::kMaxDepth), sized(PrefsClass::kMaxFileBytes)}) {
+        WriteFile(text);
+        EXPECT_TRUE(TestPrefs(kAppName).Load()) << text.size();
+    }
+    for (const std::string& text :
+         {nested(PrefsClass::kMaxDepth + 1), sized(PrefsClass::kMaxFileBytes + 1)}) {
+        WriteFile(text);
+        TestPrefs prefs(kAppName);
+        try {
+            EXPECT_FALSE(prefs.Load());
+        } catch (const fw::IOException& e) {
+            EXPECT_EQ(e.ErrorNumber, EFBIG);
+        }
+        prefs.Set("WindowLTWH", std::vector<std::int64_t>{1, 2, 3, 4});
+        EXPECT_FALSE(prefs.Save());
+        EXPECT_EQ(ReadFile(), text);
+    }
 }
 
 // Save's outcome as seen by a user without root's override of file permissions:
