@@ -180,20 +180,17 @@ TEST_F(PrefsClassTest, AppNameThatIsNoFileNameRaisesInsteadOfEscaping) {
 // A file beyond the limits may hold what others need: Load refuses it and Save leaves it
 // exactly as it was. Right at the limits a file still loads.
 TEST_F(PrefsClassTest, FileTooLargeOrTooDeepIsNeverSavedOver) {
-    using Preferences::PrefsClass;
     const auto nested = [](int levels) {
         return "{\"a\":" + std::string(levels - 1, '[') + std::string(levels - 1, ']') + "}";
     };
-    const auto sized = [](std::size_t bytes) {
-        return "{\"a\":\"" + std::string(bytes - 8, 'x') + "\"}";
-    };
+    // Blanks alone read as an empty object.
     for (const std::string& text :
-         {nested(PrefsClass::kMaxDepth), sized(PrefsClass::kMaxFileBytes)}) {
+         {nested(TestPrefs::kMaxDepth), std::string(TestPrefs::kMaxFileBytes, ' ')}) {
         WriteFile(text);
         EXPECT_TRUE(TestPrefs(kAppName).Load()) << text.size();
     }
     for (const std::string& text :
-         {nested(PrefsClass::kMaxDepth + 1), sized(PrefsClass::kMaxFileBytes + 1)}) {
+         {nested(TestPrefs::kMaxDepth + 1), std::string(TestPrefs::kMaxFileBytes + 1, ' ')}) {
         WriteFile(text);
         TestPrefs prefs(kAppName);
         try {
