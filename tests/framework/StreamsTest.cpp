@@ -85,8 +85,8 @@ TEST(TextStreams, KeepsPermissionsAndFollowsLinks) {
 }
 
 // The commit renames over the target, which needs only the folder's permission: a FIFO
-// (or a device) behind a link, and a file the user made read-only, are left alone.
-TEST(TextStreams, ReplacesOnlyRegularFilesTheUserMayWrite) {
+// (or a device) behind a link is left alone, and so is a file the user made read-only.
+TEST(TextStreams, ReplacesOnlyRegularFiles) {
     TempFolder temp;
     ASSERT_EQ(::mkfifo((temp / "fifo").c_str(), 0600), 0);
     ASSERT_EQ(::symlink("fifo", (temp / "link").c_str()), 0);
@@ -94,12 +94,15 @@ TEST(TextStreams, ReplacesOnlyRegularFilesTheUserMayWrite) {
     struct stat info {};
     EXPECT_TRUE(::stat((temp / "link").c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
     EXPECT_EQ(EntryCount(temp.Path()), 2u);
+}
 
-    WriteFile(temp / "read-only", "intact");
-    ::chmod((temp / "read-only").c_str(), 0444);
+TEST(TextStreams, ReadOnlyFileIsNotReplaced) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "root may write any file";
     }
+    TempFolder temp;
+    WriteFile(temp / "read-only", "intact");
+    ::chmod((temp / "read-only").c_str(), 0444);
     EXPECT_THROW(TextOutputStream::Create(FolderItem::FromPath(temp / "read-only")), IOException);
     EXPECT_EQ(ReadFile(temp / "read-only"), "intact");
 }
