@@ -27,8 +27,8 @@ bool ResetRequested() {
     return fw::Keyboard::AsyncOptionKey() && fw::Keyboard::AsyncCommandKey();
 }
 
-// A file that exists but can't be read is treated like a missing one; it is written
-// anew at exit.
+// A file that exists but can't be read leaves the window at its design-time place; the
+// preferences object remembers it and leaves the file alone at exit.
 bool LoadIfReadable() {
     try {
         return Prefs->Load();

@@ -19,12 +19,13 @@ extern std::vector<std::int64_t> pWindowLTWH;
 // A new preferences object for appName becomes Prefs.
 void Initialize(const std::string& appName);
 // The start-up read. Option and Command held down discard the stored preferences.
-// Never fails because of the file's content: an unreadable or unusable file counts as
-// a missing one.
+// Never fails because of the file: a missing, unreadable or unusable file, or an account
+// without an application-data folder, leaves the window at its design-time place.
 void Raed();
 // The default rectangle: left 10, top 50, width 600, height 400.
 void SetDefault();
-// The exit write: the rectangle under "WindowLTWH", then the file.
+// The exit write: the rectangle under "WindowLTWH", then the file, unless the start-up
+// read could not read it.
 void Save();
 
 }  // namespace Preferences

@@ -1,5 +1,7 @@
 #include "prefs/PrefsClass.h"
 
+#include <cerrno>
+
 #include "framework/RuntimeException.h"
 #include "framework/SpecialFolder.h"
 #include "framework/TextInputStream.h"
@@ -23,38 +25,49 @@ fw::Variant PrefsClass::Get(const std::string& key) {
     return mPrefs->Value(key);
 }
 
-fw::Ref<fw::FolderItem> PrefsClass::PrefsFolder() const {
-    return fw::SpecialFolder::ApplicationData()->Child(mAppName, true);
-}
-
 fw::Ref<fw::FolderItem> PrefsClass::PrefsFileIn(const fw::Ref<fw::FolderItem>& folder) const {
     return folder->Child(mAppName + ".pref", true);
 }
 
 bool PrefsClass::Load() {
-    auto folder = PrefsFolder();
+    const auto appData = fw::SpecialFolder::ApplicationData();
+    if (appData.IsNil()) {
+        return false;  // nowhere to keep them: the preferences last this launch only
+    }
+    auto folder = appData->Child(mAppName, true);
     if (!folder->Exists()) {
         folder->CreateAsFolder();
     }
     mPrefsFile = PrefsFileIn(folder);
+    mFileUnreadable = false;
     if (!mPrefsFile->Exists()) {
         return false;
     }
-    auto stream = fw::TextInputStream::Open(mPrefsFile);
-    const std::string text = stream->ReadAll();
-    stream->Close();
+    std::string text;
+    try {
+        auto stream = fw::TextInputStream::Open(mPrefsFile);
+        text = stream->ReadAll(kMaxFileBytes);
+        stream->Close();
+    } catch (const fw::IOException& e) {
+        // A link to nothing (or a file gone meanwhile) is missing, not unreadable.
+        mFileUnreadable = e.ErrorNumber != ENOENT;
+        throw;
+    }
     // A file whose top level is no object holds no preferences: it counts as invalid,
     // so start-up goes on with the defaults and the exit write replaces it.
     auto loaded = fw::New<fw::JSONItem>();
     try {
-        loaded->Load(text);
+        loaded->Load(text, kMaxDepth);
+    } catch (const fw::JSONTooDeepException&) {
+        mFileUnreadable = true;
+        return false;
     } catch (const fw::JSONException&) {
         return false;
     }
     if (loaded->IsArray()) {
         return false;
     }
-    mPrefs->Load(text);
+    mPrefs->Load(text, kMaxDepth);
     return true;
 }
 
@@ -67,7 +80,7 @@ void PrefsClass::Operator_Lookup(const std::string& key, const fw::Variant& valu
 }
 
 bool PrefsClass::Save() {
-    if (mPrefsFile.IsNil()) {
+    if (mPrefsFile.IsNil() || mFileUnreadable) {
         return false;
     }
     const std::string text = mPrefs->ToString();
@@ -91,7 +104,11 @@ void PrefsClass::Set(const std::string& key, const fw::Variant& value) {
 }
 
 void PrefsClass::Remove() {
-    auto folder = PrefsFolder();
+    const auto appData = fw::SpecialFolder::ApplicationData();
+    if (appData.IsNil()) {
+        return;
+    }
+    auto folder = appData->Child(mAppName, true);
     if (!folder->Exists()) {
         return;
     }
@@ -99,6 +116,8 @@ void PrefsClass::Remove() {
     if (mPrefsFile->Exists()) {
         mPrefsFile->Delete();
     }
+    // Once the file is gone, nothing is left that a save could overwrite.
+    mFileUnreadable = mFileUnreadable && mPrefsFile->Exists();
 }
 
 fw::Variant PrefsClass::Has(const std::string& key) {

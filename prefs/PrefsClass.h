@@ -2,6 +2,7 @@
 // The preferences: one JSON object in memory, mirrored to
 // <application data>/<appName>/<appName>.pref.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,6 +17,13 @@ namespace Preferences {
 
 class PrefsClass : public fw::Object {
 public:
+    // The file the program writes holds about a hundred bytes and nests two levels (the
+    // rectangle's array in the object). These limits leave ample room for members that
+    // other versions or tools add, while keeping start-up quick and bounding what the
+    // expanded exit write (two blanks of indentation per level on every line) can make.
+    static constexpr std::size_t kMaxFileBytes = 1 << 20;
+    static constexpr int kMaxDepth = 16;
+
     // An empty object written in the expanded layout; touches no file.
     explicit PrefsClass(const std::string& appName);
 
@@ -25,12 +33,15 @@ public:
     // for an absent key.
     virtual fw::Variant Get(const std::string& key);
     // Creates the preferences folder when missing and reads the file. False when the
-    // file is missing or holds no valid JSON; the preferences are then unchanged.
+    // file is missing or holds no valid JSON object, and when the account has no
+    // application-data folder; the preferences are then unchanged. A file that exists
+    // but can't be read (IOException, also for more than kMaxFileBytes) or nests deeper
+    // than kMaxDepth (False) is remembered, and Save leaves it alone.
     virtual bool Load();
     virtual fw::Variant Operator_Lookup(const std::string& key);
     virtual void Operator_Lookup(const std::string& key, const fw::Variant& value);
     // Writes the whole file, or leaves the old one as it was. False before Load or
-    // Remove has found the file, and when writing fails.
+    // Remove has found the file, when Load could not read it, and when writing fails.
     virtual bool Save();
     virtual void Set(const std::string& key, const fw::Variant& value);
     // Deletes the preferences file; the preferences in memory stay.
@@ -49,9 +60,10 @@ protected:
     fw::Ref<fw::JSONItem> mPrefs;
     fw::Ref<fw::FolderItem> mPrefsFile;
     std::string mAppName;
+    // The file exists but Load could not read it: it may hold what others need.
+    bool mFileUnreadable{false};
 
 private:
-    fw::Ref<fw::FolderItem> PrefsFolder() const;
     fw::Ref<fw::FolderItem> PrefsFileIn(const fw::Ref<fw::FolderItem>& folder) const;
     // The compact text of the array or object stored under key.
     std::string CompactText(const std::string& key) const;

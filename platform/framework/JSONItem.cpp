@@ -1,5 +1,7 @@
 #include "JSONItem.h"
 
+#include <algorithm>
+
 #include "Dictionary.h"
 #include "RuntimeException.h"
 #include "Strings.h"
@@ -81,17 +83,21 @@ JSONItem::JSONItem() : content_(Json::object()) {}
 
 JSONItem::JSONItem(Json content) : content_(std::move(content)) {}
 
-void JSONItem::Load(std::string_view text) {
+void JSONItem::Load(std::string_view text, int maxDepth) {
     std::string trimmed = Trim(text);
     if (trimmed.empty()) {
         trimmed = "{}";
     }
-    // Copying and writing a value recurse through its nesting: a text nested deeper
-    // than any preferences need is refused rather than allowed to overflow the stack.
-    constexpr int kMaxDepth = 512;
-    const auto limitDepth = [](int depth, Json::parse_event_t, Json&) {
-        if (depth > kMaxDepth) {
-            throw JSONException("JSON text nests deeper than 512 levels.");
+    // A text nested too deep is refused as it is read, rather than allowed to overflow
+    // the stack when the value is copied or written.
+    maxDepth = std::min(maxDepth, kMaxDepth);
+    const auto limitDepth = [maxDepth](int depth, Json::parse_event_t event, Json&) {
+        // depth counts the objects and arrays around the one that starts.
+        const bool opens =
+            event == Json::parse_event_t::object_start || event == Json::parse_event_t::array_start;
+        if (opens && depth >= maxDepth) {
+            throw JSONTooDeepException("JSON text nests deeper than " + std::to_string(maxDepth) +
+                                       " levels.");
         }
         return true;
     };

@@ -20,10 +20,14 @@ public:
 
     std::string ClassName() const override { return "JSONItem"; }
 
+    // Copying and writing a value recurse through its nesting, so no text may nest deeper.
+    static constexpr int kMaxDepth = 512;
+
     // Parses text, trimmed of white space at both ends; empty text reads as "{}". On
     // success the content becomes the parsed object or array; otherwise JSONException
-    // and the content stays as it was.
-    void Load(std::string_view text);
+    // (JSONTooDeepException for more than maxDepth nested objects and arrays) and the
+    // content stays as it was.
+    void Load(std::string_view text, int maxDepth = kMaxDepth);
     // "{}" for an empty item; compact (no white space between tokens) when Compact,
     // otherwise indented by two blanks per level. Invalid UTF-8 in strings is written
     // as U+FFFD.

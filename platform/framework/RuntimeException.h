@@ -39,6 +39,8 @@ FW_DECLARE_EXCEPTION(OutOfBoundsException, RuntimeException);
 FW_DECLARE_EXCEPTION(IOException, RuntimeException);
 // Text that is no valid JSON, or an operation the JSON value's shape refuses.
 FW_DECLARE_EXCEPTION(JSONException, RuntimeException);
+// JSON text that nests deeper than the reader allows.
+FW_DECLARE_EXCEPTION(JSONTooDeepException, JSONException);
 // A pattern the regular-expression engine rejects.
 FW_DECLARE_EXCEPTION(RegExException, RuntimeException);
 // A name or key that a Dictionary or JSONItem does not hold.

@@ -1,10 +1,13 @@
 #include "SpecialFolder.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <mutex>
+#include <vector>
 
 namespace fw {
 
@@ -21,6 +24,28 @@ std::string RunningExecutable() {
     }
     buffer.resize(static_cast<std::size_t>(n));
     return buffer;
+}
+
+// The path when it is absolute; relative ones are ignored, as the XDG base-directory
+// rules ask, so nothing lands below whatever the working folder happens to be.
+std::string Absolute(const char* path) {
+    return path != nullptr && path[0] == '/' ? path : "";
+}
+
+// $HOME, else the account's home folder from the password database; "" when neither
+// gives an absolute path.
+std::string HomeFolder() {
+    if (std::string home = Absolute(std::getenv("HOME")); !home.empty()) {
+        return home;
+    }
+    const long suggested = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(suggested > 0 ? static_cast<std::size_t>(suggested) : 16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    while (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == ERANGE) {
+        buffer.resize(buffer.size() * 2);
+    }
+    return found != nullptr ? Absolute(found->pw_dir) : "";
 }
 
 }  // namespace
@@ -48,15 +73,13 @@ Ref<FolderItem> Resources() {
 }
 
 Ref<FolderItem> ApplicationData() {
-    std::string path;
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    const char* home = std::getenv("HOME");
-    if (config != nullptr && *config != '\0') {
-        path = config;
-    } else if (home != nullptr && *home != '\0') {
-        path = std::string(home) + "/.config";
-    } else {
-        return nullptr;
+    std::string path = Absolute(std::getenv("XDG_CONFIG_HOME"));
+    if (path.empty()) {
+        const std::string home = HomeFolder();
+        if (home.empty()) {
+            return nullptr;
+        }
+        path = home + "/.config";
     }
     // A new account may not have the folder yet; programs are expected to make it.
     std::error_code ignored;

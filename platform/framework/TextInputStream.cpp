@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "RuntimeException.h"
@@ -36,9 +37,19 @@ Ref<TextInputStream> TextInputStream::Open(const Ref<FolderItem>& file) {
 
 TextInputStream::TextInputStream(FileDescriptor fd) : fd_(std::move(fd)) {}
 
-std::string TextInputStream::ReadAll() {
+std::string TextInputStream::ReadAll(std::size_t limit) {
     if (!fd_.IsOpen()) {
         throw IOException("The stream is closed.");
+    }
+    const auto tooLarge = [limit] {
+        return IOException("Can't read: more than " + std::to_string(limit) + " bytes", EFBIG);
+    };
+    // The size tells at once whether the rest fits; the read below still stops at the limit.
+    struct stat info {};
+    const off_t position = ::lseek(fd_.Get(), 0, SEEK_CUR);
+    if (::fstat(fd_.Get(), &info) == 0 && position >= 0 && info.st_size > position &&
+        static_cast<std::uintmax_t>(info.st_size - position) > limit) {
+        throw tooLarge();
     }
     std::string text;
     char buffer[65536];
@@ -54,6 +65,9 @@ std::string TextInputStream::ReadAll() {
             return text;
         }
         text.append(buffer, static_cast<std::size_t>(n));
+        if (text.size() > limit) {
+            throw tooLarge();
+        }
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Reads a whole file as text (bytes, no conversion).
 
+#include <cstddef>
+#include <limits>
 #include <string>
 
 #include "FileDescriptor.h"
@@ -16,8 +18,10 @@ public:
     explicit TextInputStream(FileDescriptor fd);
     std::string ClassName() const override { return "TextInputStream"; }
 
-    // The rest of the file. IOException when reading fails or the stream is closed.
-    std::string ReadAll();
+    // The rest of the file. IOException when reading fails or the stream is closed, and
+    // (EFBIG) when more than limit bytes remain: a file that is too large is refused before
+    // it is read, and one that grows while being read is never held beyond the limit.
+    std::string ReadAll(std::size_t limit = std::numeric_limits<std::size_t>::max());
     void Close();
 
 private:

@@ -70,8 +70,20 @@ Ref<TextOutputStream> TextOutputStream::Create(const Ref<FolderItem>& file) {
     const std::string target = FollowLinks(file->NativePath());  // Nil raises here
     struct stat info {};
     const bool existed = ::stat(target.c_str(), &info) == 0;
+    if (!existed && errno != ENOENT) {
+        RaiseIO("Can't create", target, errno);  // a loop of links, say
+    }
     if (existed && S_ISDIR(info.st_mode)) {
         RaiseIO("Can't create", target, EISDIR);
+    }
+    // The rename below needs only the folder's permission: without these checks it would
+    // put a regular file in place of a device or a FIFO, or over a file the user made
+    // read-only.
+    if (existed && !S_ISREG(info.st_mode)) {
+        throw IOException("Can't replace " + target + ": it is no regular file", EINVAL);
+    }
+    if (existed && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+        RaiseIO("Can't replace", target, errno);
     }
     std::string temporary = FolderOf(target) + "/." + NameOf(target) + ".XXXXXX";
     FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));

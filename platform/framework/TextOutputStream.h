@@ -14,7 +14,8 @@ namespace fw {
 class TextOutputStream : public Object {
 public:
     // NilObjectException for Nil; IOException when the file can't be created (its folder
-    // is missing or not writable, or the target is a folder).
+    // is missing or not writable), and when the target (links followed) exists and is not
+    // a regular file or may not be written by the user: nothing is changed then.
     static Ref<TextOutputStream> Create(const Ref<FolderItem>& file);
 
     TextOutputStream(std::string target, std::string temporary, FileDescriptor fd);

@@ -1,6 +1,7 @@
 // The preferences file across launches: read as the application opens, applied by the
 // main window, written with the window's rectangle at exit, discarded with Alt+Ctrl
 // held, and never in the way of start-up, whatever the file holds.
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -227,29 +228,30 @@ TEST_F(PreferencesLaunchTest, UnreadableFileInTheWayOfTheFileDoesNotStopStartUp)
 }
 
 // A FIFO in the file's place would block an ordinary open for ever: start-up goes on,
-// and the exit write puts a real file there.
+// and the exit write leaves it in place.
 TEST_F(PreferencesLaunchTest, FifoInThePlaceOfTheFileDoesNotStallStartUp) {
     fs::create_directories(ConfigHome() + "/Tessary");
     ASSERT_EQ(::mkfifo(PrefsFile().c_str(), 0600), 0);
     EXPECT_EQ(LaunchAndLeave(), 0);
     EXPECT_EQ(opened, kDesignFrame);
-    ExpectRectangleStored(Stored(), kDesignLTWH);
+    EXPECT_TRUE(fs::is_fifo(PrefsFile()));
 }
 
-// Runs body as an unprivileged user when the tests run as root, so that file modes
-// count; answers the child's exit code (body's result in-process otherwise).
-int AsUnprivilegedUser(const std::string& root, const std::function<int()>& body) {
+// Runs body as an unprivileged user (nobody, or uid) when the tests run as root, so that
+// file modes count; answers the child's exit code (body's result in-process otherwise).
+int AsUnprivilegedUser(const std::string& root, const std::function<int()>& body,
+                       uid_t uid = 65534) {
     if (::geteuid() != 0) {
         return body();
     }
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        EXPECT_EQ(::lchown(entry.path().c_str(), 65534, 65534), 0) << entry.path();
+        EXPECT_EQ(::lchown(entry.path().c_str(), uid, 65534), 0) << entry.path();
     }
-    EXPECT_EQ(::chown(root.c_str(), 65534, 65534), 0);
+    EXPECT_EQ(::chown(root.c_str(), uid, 65534), 0);
     const pid_t child = ::fork();
     if (child == 0) {
         int code = 100;
-        if (::setgid(65534) == 0 && ::setuid(65534) == 0) {
+        if (::setgid(65534) == 0 && ::setuid(uid) == 0) {
             try {
                 code = body();
             } catch (...) {
@@ -263,22 +265,36 @@ int AsUnprivilegedUser(const std::string& root, const std::function<int()>& body
     return WIFEXITED(status) ? WEXITSTATUS(status) : 102;
 }
 
-TEST_F(PreferencesLaunchTest, WriteOnlyFileIsTreatedAsMissingAndWrittenAnew) {
-    WriteFile(PrefsFile(), R"({"WindowLTWH": [10, 50, 600, 400]})");
-    fs::permissions(PrefsFile(), fs::perms::owner_write);
-    const int code = AsUnprivilegedUser(Root(), [this] {
-        const int status = LaunchAndLeave();
-        if (status != 0) {
-            return 1;
-        }
-        if (!(opened == kDesignFrame)) {
-            return 2;
-        }
-        return Backend().Dialogs().empty() ? 0 : 3;
-    });
-    EXPECT_EQ(code, 0) << "1: bad exit status, 2: not at the design place, 3: an alert";
-    fs::permissions(PrefsFile(), fs::perms::owner_read | fs::perms::owner_write);
-    ExpectRectangleStored(Stored(), kDesignLTWH);
+// A file the user can't read, or may not write, is left exactly as it was at exit.
+TEST_F(PreferencesLaunchTest, FileTheUserMayNotReadOrWriteIsLeftAlone) {
+    const std::string text = R"({"WindowLTWH": [10, 50, 600, 400], "Other": "x"})";
+    for (const auto mode : {fs::perms::owner_write, fs::perms::owner_read}) {
+        WriteFile(PrefsFile(), text);
+        fs::permissions(PrefsFile(), mode);
+        const PeerRect place =
+            mode == fs::perms::owner_read ? PeerRect{10, 50, 600, 400} : kDesignFrame;
+        const auto launch = [this, place] {
+            return LaunchAndLeave() == 0 && opened == place ? 0 : 1;
+        };
+        EXPECT_EQ(AsUnprivilegedUser(Root(), launch), 0) << "start-up failed, or misplaced";
+        fs::permissions(PrefsFile(), fs::perms::owner_read | fs::perms::owner_write);
+        EXPECT_EQ(ReadFile(PrefsFile()), text);
+    }
+}
+
+// With no HOME, no XDG_CONFIG_HOME and no entry in the password database there is no
+// place for preferences: start-up goes on at the design place, nothing is kept.
+TEST_F(PreferencesLaunchTest, AccountWithoutAHomeStillStarts) {
+    constexpr uid_t kUnknown = 54321;
+    if (::geteuid() != 0 || ::getpwuid(kUnknown) != nullptr) {
+        GTEST_SKIP() << "needs root, to run as an account the password database doesn't know";
+    }
+    const auto launch = [this] {
+        ::unsetenv("HOME");
+        ::unsetenv("XDG_CONFIG_HOME");
+        return LaunchAndLeave() == 0 && opened == kDesignFrame ? 0 : 1;
+    };
+    EXPECT_EQ(AsUnprivilegedUser(Root(), launch, kUnknown), 0) << "start-up failed, or misplaced";
 }
 
 // Files that hold JSON the program can't use: start-up goes on at the design place,

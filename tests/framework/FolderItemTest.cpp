@@ -198,6 +198,8 @@ TEST(SpecialFolder, ApplicationDataFromTheEnvironmentIsMadeWhenMissing) {
     ::setenv("XDG_CONFIG_HOME", "", 1);
     EXPECT_EQ(SpecialFolder::ApplicationData()->NativePath(), temp / "home/.config");
     EXPECT_TRUE(std::filesystem::is_directory(temp / "home/.config"));
+    ::setenv("XDG_CONFIG_HOME", "relative", 1);  // would land below the working folder
+    EXPECT_EQ(SpecialFolder::ApplicationData()->NativePath(), temp / "home/.config");
     ::unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(SpecialFolder::ApplicationData()->NativePath(), temp / "home/.config");
     ::setenv("HOME", savedHome.c_str(), 1);

@@ -33,8 +33,11 @@ TEST(JSONItem, NestingBeyondAnyUseIsRefusedAndKeepsTheContent) {
     JSONItem item;
     item.Load(R"({"a": 1})");
     const std::string deep = "{\"b\":" + std::string(100000, '[') + std::string(100000, ']') + "}";
-    EXPECT_THROW(item.Load(deep), JSONException);
+    EXPECT_THROW(item.Load(deep), JSONTooDeepException);
     EXPECT_TRUE(item.HasName("a"));
+    // A reader may ask for less: maxDepth counts the objects and arrays that nest.
+    EXPECT_THROW(item.Load(R"({"b":[{}]})", 2), JSONTooDeepException);
+    EXPECT_NO_THROW(item.Load(R"({"b":[1]})", 2));
     // Ordinary nesting still loads, copies and writes.
     const std::string nested = std::string(100, '[') + std::string(100, ']');
     item.Load("{\"b\":" + nested + "}");

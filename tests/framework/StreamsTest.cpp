@@ -84,6 +84,29 @@ TEST(TextStreams, KeepsPermissionsAndFollowsLinks) {
     EXPECT_EQ(info.st_mode & 0777, 0604u);
 }
 
+// The commit renames over the target, which needs only the folder's permission: a FIFO
+// (or a device) behind a link is left alone, and so is a file the user made read-only.
+TEST(TextStreams, ReplacesOnlyRegularFiles) {
+    TempFolder temp;
+    ASSERT_EQ(::mkfifo((temp / "fifo").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("fifo", (temp / "link").c_str()), 0);
+    EXPECT_THROW(TextOutputStream::Create(FolderItem::FromPath(temp / "link")), IOException);
+    struct stat info {};
+    EXPECT_TRUE(::stat((temp / "link").c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
+    EXPECT_EQ(EntryCount(temp.Path()), 2u);
+}
+
+TEST(TextStreams, ReadOnlyFileIsNotReplaced) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root may write any file";
+    }
+    TempFolder temp;
+    WriteFile(temp / "read-only", "intact");
+    ::chmod((temp / "read-only").c_str(), 0444);
+    EXPECT_THROW(TextOutputStream::Create(FolderItem::FromPath(temp / "read-only")), IOException);
+    EXPECT_EQ(ReadFile(temp / "read-only"), "intact");
+}
+
 TEST(TextStreams, ReadOnlyFolderFailsCleanly) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "root writes anywhere";

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <vector>
 
@@ -174,6 +175,33 @@ TEST_F(PrefsClassTest, AppNameThatIsNoFileNameRaisesInsteadOfEscaping) {
         EXPECT_FALSE(prefs.Save());
     }
     EXPECT_TRUE(std::filesystem::is_empty(configHome_));
+}
+
+// A file beyond the limits may hold what others need: Load refuses it and Save leaves it
+// exactly as it was. Right at the limits a file still loads.
+TEST_F(PrefsClassTest, FileTooLargeOrTooDeepIsNeverSavedOver) {
+    const auto nested = [](int levels) {
+        return "{\"a\":" + std::string(levels - 1, '[') + std::string(levels - 1, ']') + "}";
+    };
+    // Blanks alone read as an empty object.
+    for (const std::string& text :
+         {nested(TestPrefs::kMaxDepth), std::string(TestPrefs::kMaxFileBytes, ' ')}) {
+        WriteFile(text);
+        EXPECT_TRUE(TestPrefs(kAppName).Load()) << text.size();
+    }
+    for (const std::string& text :
+         {nested(TestPrefs::kMaxDepth + 1), std::string(TestPrefs::kMaxFileBytes + 1, ' ')}) {
+        WriteFile(text);
+        TestPrefs prefs(kAppName);
+        try {
+            EXPECT_FALSE(prefs.Load());
+        } catch (const fw::IOException& e) {
+            EXPECT_EQ(e.ErrorNumber, EFBIG);
+        }
+        prefs.Set("WindowLTWH", std::vector<std::int64_t>{1, 2, 3, 4});
+        EXPECT_FALSE(prefs.Save());
+        EXPECT_EQ(ReadFile(), text);
+    }
 }
 
 // Save's outcome as seen by a user without root's override of file permissions:
