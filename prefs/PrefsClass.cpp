@@ -84,6 +84,11 @@ bool PrefsClass::Save() {
         return false;
     }
     const std::string text = mPrefs->ToString();
+    // The expanded layout can make a file that was just within the limit several times
+    // larger; written, it could never be read again.
+    if (text.size() > kMaxFileBytes) {
+        return false;
+    }
     try {
         // The stream writes a temporary file and renames it over the old one at Close,
         // so a failed write leaves the old file whole; closing here lets us see it.

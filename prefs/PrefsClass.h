@@ -41,7 +41,8 @@ public:
     virtual fw::Variant Operator_Lookup(const std::string& key);
     virtual void Operator_Lookup(const std::string& key, const fw::Variant& value);
     // Writes the whole file, or leaves the old one as it was. False before Load or
-    // Remove has found the file, when Load could not read it, and when writing fails.
+    // Remove has found the file, when Load could not read it, when the text would be
+    // larger than kMaxFileBytes, and when writing fails.
     virtual bool Save();
     virtual void Set(const std::string& key, const fw::Variant& value);
     // Deletes the preferences file; the preferences in memory stay.

@@ -202,6 +202,17 @@ TEST_F(PrefsClassTest, FileTooLargeOrTooDeepIsNeverSavedOver) {
         EXPECT_FALSE(prefs.Save());
         EXPECT_EQ(ReadFile(), text);
     }
+    // Within the limits, but past the size limit once written in the expanded layout.
+    std::string zeros(TestPrefs::kMaxFileBytes / 2, '0');
+    for (std::size_t i = 1; i < zeros.size(); i += 2) {
+        zeros[i] = ',';
+    }
+    const std::string text = "{\"a\":[" + zeros + "0]}";
+    WriteFile(text);
+    TestPrefs prefs(kAppName);
+    ASSERT_TRUE(prefs.Load());
+    EXPECT_FALSE(prefs.Save());
+    EXPECT_EQ(ReadFile(), text);
 }
 
 // Save's outcome as seen by a user without root's override of file permissions:
