@@ -26,8 +26,8 @@ std::string RunningExecutable() {
     return buffer;
 }
 
-// The path when it is absolute; relative ones are ignored, as the XDG base-directory
-// rules ask, so nothing lands below whatever the working folder happens to be.
+// The path when it is absolute; a relative one is ignored, so that nothing lands below
+// whatever the working folder happens to be.
 std::string Absolute(const char* path) {
     return path != nullptr && path[0] == '/' ? path : "";
 }

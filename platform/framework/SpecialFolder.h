@@ -16,9 +16,9 @@ void SetExecutablePath(std::string path);
 namespace SpecialFolder {
 // The folder "Resources" beside the executable (it may not exist).
 Ref<FolderItem> Resources();
-// $XDG_CONFIG_HOME when it is an absolute path, else .config in the home folder ($HOME
-// when absolute, else the account's home from the password database); made when
-// missing. Nil when no home folder is known.
+// The configuration folder: $XDG_CONFIG_HOME when that is an absolute path, else .config
+// in the home folder ($HOME when absolute, else the account's home from the password
+// database); made when missing. Nil when no home folder is known.
 Ref<FolderItem> ApplicationData();
 }  // namespace SpecialFolder
 
