@@ -76,4 +76,12 @@ std::string kMoveFailed(const std::string& language) {
     return LocalizedText("Localized.kMoveFailed", "the move failed", language);
 }
 
+std::string kChangedDuringMove(const std::string& language) {
+    return LocalizedText("Localized.kChangedDuringMove", "changed during the move", language);
+}
+
+std::string kNoLongerThere(const std::string& language) {
+    return LocalizedText("Localized.kNoLongerThere", "no longer there", language);
+}
+
 }  // namespace Localized

@@ -27,5 +27,7 @@ std::string kBadFolderName(const std::string& language);
 std::string kFolderNotMade(const std::string& language);
 std::string kAlreadyThere(const std::string& language);
 std::string kMoveFailed(const std::string& language);
+std::string kChangedDuringMove(const std::string& language);
+std::string kNoLongerThere(const std::string& language);
 
 }  // namespace Localized

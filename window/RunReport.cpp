@@ -30,6 +30,10 @@ std::string Reason(NotFiled reason) {
             return Localized::kFolderNotMade("");
         case NotFiled::AlreadyThere:
             return Localized::kAlreadyThere("");
+        case NotFiled::ChangedDuringMove:
+            return Localized::kChangedDuringMove("");
+        case NotFiled::NoLongerThere:
+            return Localized::kNoLongerThere("");
         case NotFiled::MoveFailed:
             break;
     }

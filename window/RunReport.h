@@ -16,6 +16,8 @@ enum class NotFiled {
     FolderNotMade,  // the family folder could not be made (or is a file)
     AlreadyThere,   // the family folder already holds an item of the font's name
     MoveFailed,
+    ChangedDuringMove,  // another program replaced the font while it was being copied
+    NoLongerThere,      // listed, but gone by the time of the run
 };
 
 namespace RunReport {
