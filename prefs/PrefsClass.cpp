@@ -118,7 +118,9 @@ void PrefsClass::Remove() {
         return;
     }
     mPrefsFile = PrefsFileIn(folder);
-    if (mPrefsFile->Exists()) {
+    // Only what the exit write would replace anyway: a FIFO, a folder or a read-only file
+    // at the end of a link stays as it is.
+    if (mPrefsFile->Exists() && fw::TextOutputStream::MayReplace(mPrefsFile)) {
         mPrefsFile->Delete();
     }
     // Once the file is gone, nothing is left that a save could overwrite.

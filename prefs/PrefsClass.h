@@ -45,7 +45,9 @@ public:
     // larger than kMaxFileBytes, and when writing fails.
     virtual bool Save();
     virtual void Set(const std::string& key, const fw::Variant& value);
-    // Deletes the preferences file; the preferences in memory stay.
+    // Deletes the preferences file, unless Save could not replace it either (links
+    // followed: no regular file, or one the user may not write); the preferences in
+    // memory stay.
     virtual void Remove();
     // A Boolean, or Nil without preferences.
     virtual fw::Variant Has(const std::string& key);

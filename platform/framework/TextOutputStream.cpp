@@ -64,27 +64,51 @@ mode_t CurrentUmask() {
     throw IOException(what + " " + path + ": " + std::strerror(error), error);
 }
 
+// What stands where Create would put its file.
+struct Target {
+    bool existed;
+    struct stat info;
+};
+
+// Raises as Create does when the item at target may not be replaced.
+Target CheckReplaceable(const std::string& target) {
+    Target found{};
+    found.existed = ::stat(target.c_str(), &found.info) == 0;
+    if (!found.existed && errno != ENOENT) {
+        RaiseIO("Can't create", target, errno);  // a loop of links, say
+    }
+    if (found.existed && S_ISDIR(found.info.st_mode)) {
+        RaiseIO("Can't create", target, EISDIR);
+    }
+    // The rename in Commit needs only the folder's permission: without these checks it
+    // would put a regular file in place of a device or a FIFO, or over a file the user
+    // made read-only.
+    if (found.existed && !S_ISREG(found.info.st_mode)) {
+        throw IOException("Can't replace " + target + ": it is no regular file", EINVAL);
+    }
+    if (found.existed && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+        RaiseIO("Can't replace", target, errno);
+    }
+    return found;
+}
+
 }  // namespace
+
+bool TextOutputStream::MayReplace(const Ref<FolderItem>& file) {
+    if (!file) {
+        return false;
+    }
+    try {
+        CheckReplaceable(FollowLinks(file->NativePath()));
+        return true;
+    } catch (const IOException&) {
+        return false;
+    }
+}
 
 Ref<TextOutputStream> TextOutputStream::Create(const Ref<FolderItem>& file) {
     const std::string target = FollowLinks(file->NativePath());  // Nil raises here
-    struct stat info {};
-    const bool existed = ::stat(target.c_str(), &info) == 0;
-    if (!existed && errno != ENOENT) {
-        RaiseIO("Can't create", target, errno);  // a loop of links, say
-    }
-    if (existed && S_ISDIR(info.st_mode)) {
-        RaiseIO("Can't create", target, EISDIR);
-    }
-    // The rename below needs only the folder's permission: without these checks it would
-    // put a regular file in place of a device or a FIFO, or over a file the user made
-    // read-only.
-    if (existed && !S_ISREG(info.st_mode)) {
-        throw IOException("Can't replace " + target + ": it is no regular file", EINVAL);
-    }
-    if (existed && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
-        RaiseIO("Can't replace", target, errno);
-    }
+    const auto [existed, info] = CheckReplaceable(target);
     std::string temporary = FolderOf(target) + "/." + NameOf(target) + ".XXXXXX";
     FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (!fd.IsOpen()) {

@@ -17,6 +17,9 @@ public:
     // is missing or not writable), and when the target (links followed) exists and is not
     // a regular file or may not be written by the user: nothing is changed then.
     static Ref<TextOutputStream> Create(const Ref<FolderItem>& file);
+    // Whether Create would put its file at file: nothing is there, or (links followed) a
+    // regular file the user may write. False for Nil.
+    static bool MayReplace(const Ref<FolderItem>& file);
 
     TextOutputStream(std::string target, std::string temporary, FileDescriptor fd);
     // Commits what was written, as Close does, but never throws.

@@ -1,5 +1,6 @@
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -110,6 +111,39 @@ TEST_F(PrefsClassTest, RemoveFindsTheFileWithoutLoad) {
     prefs.Set("B", 2);
     EXPECT_TRUE(prefs.Save());
     EXPECT_NE(ReadFile().find("\"B\""), std::string::npos);
+}
+
+// The reset deletes only what the exit write would replace: what stands at the end of a
+// link and may not be replaced stays exactly as it was, and so does the link.
+TEST_F(PrefsClassTest, RemoveLeavesWhatSaveMayNotReplace) {
+    namespace fs = std::filesystem;
+    const fs::path fifo = configHome_ / "fifo";
+    const fs::path folder = configHome_ / "folder";
+    const fs::path readOnly = configHome_ / "read-only";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    fs::create_directory(folder);
+    std::ofstream(readOnly) << "{}";
+    fs::permissions(readOnly,
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    std::vector<fs::path> targets{fifo, folder};
+    if (::geteuid() != 0) {  // root may write anything
+        targets.push_back(readOnly);
+    }
+    fs::create_directories(Folder());
+    for (const fs::path& target : targets) {
+        fs::remove(File());
+        fs::create_symlink(target, File());
+        const auto type = fs::status(target).type();
+        TestPrefs prefs(kAppName);
+        prefs.Remove();
+        prefs.Set("WindowLTWH", std::vector<std::int64_t>{1, 2, 3, 4});
+        EXPECT_FALSE(prefs.Save()) << target;
+        EXPECT_EQ(fs::read_symlink(File()), target);
+        EXPECT_EQ(fs::status(target).type(), type) << target;
+    }
+    EXPECT_TRUE(fs::is_empty(folder));
+    std::ifstream in(readOnly);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "{}");
 }
 
 TEST_F(PrefsClassTest, RemoveWithoutFolderDoesNothing) {
