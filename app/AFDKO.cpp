@@ -28,8 +28,9 @@ const bool kRegistered = [] {
 void GetSpot() {
     fw::Ref<fw::FolderItem> resources = fw::SpecialFolder::Resources();
     spot = resources->Child("spot", true);
-    // A link to nothing is no tool either.
-    if (!spot || !spot->ExistsFollowingLinks()) {
+    // Anything that can't be run (a link to nothing, a folder, a file without execute
+    // permission) would fail every font: it counts as missing.
+    if (!spot || !spot->IsExecutableFile()) {
         ShowAlertQuit();
     }
 }

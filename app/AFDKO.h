@@ -20,7 +20,8 @@ extern fw::Ref<fw::FolderItem> spot;
 extern std::size_t spotOutputLimit;
 extern std::chrono::milliseconds spotTimeLimit;
 
-// Sets spot; shows the missing-tool alert and quits when the tool is missing.
+// Sets spot; shows the missing-tool alert and quits when the tool is missing or is no
+// executable file (links followed).
 void GetSpot();
 // The missing-tool alert, then quit with code 0.
 void ShowAlertQuit();

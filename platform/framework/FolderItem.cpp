@@ -56,11 +56,6 @@ bool FolderItem::Exists() const {
     return ::lstat(path_.c_str(), &info) == 0;
 }
 
-bool FolderItem::ExistsFollowingLinks() const {
-    struct stat info {};
-    return ::stat(path_.c_str(), &info) == 0;
-}
-
 bool FolderItem::IsFolder() const {
     struct stat info {};
     return ::stat(path_.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
@@ -69,6 +64,10 @@ bool FolderItem::IsFolder() const {
 bool FolderItem::IsFile() const {
     struct stat info {};
     return ::stat(path_.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool FolderItem::IsExecutableFile() const {
+    return IsFile() && ::faccessat(AT_FDCWD, path_.c_str(), X_OK, AT_EACCESS) == 0;
 }
 
 std::string FolderItem::LinkTarget() const {

@@ -24,12 +24,12 @@ public:
     Ref<FolderItem> Parent() const;
     // Something is at the path (a dangling symbolic link counts).
     bool Exists() const;
-    // Something is at the path once links are followed (a dangling link does not count).
-    bool ExistsFollowingLinks() const;
     // The path leads, links followed, to a folder.
     bool IsFolder() const;
     // The path leads, links followed, to a regular file.
     bool IsFile() const;
+    // The path leads, links followed, to a regular file that this process may run.
+    bool IsExecutableFile() const;
     // What the symbolic link at the path holds, as written in it; empty when the item is
     // no symbolic link.
     std::string LinkTarget() const;

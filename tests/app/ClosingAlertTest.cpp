@@ -32,16 +32,6 @@ TEST_F(ClosingAlertTest, MissingToolAlertHasOneQuitButtonAndEndsTheProgram) {
     EXPECT_TRUE(Backend().QuitCalled());
 }
 
-TEST_F(ClosingAlertTest, FolderNamedSpotPassesButEveryRunFails) {
-    RemoveSpot();
-    fs::create_directories(AppFolder() + "/Resources/spot");
-    const std::string font = MakeFont("A.ttf");
-    EXPECT_EQ(DropAndRun({font}), 0);
-    EXPECT_TRUE(exitStatuses.empty());
-    EXPECT_EQ(DialogMessages(), std::vector<std::string>{"Completed."});
-    EXPECT_EQ(Entries(FontFolder()), std::vector<std::string>{"A.ttf"});
-}
-
 TEST_F(ClosingAlertTest, CompletionAlertComesToTheFrontThenQuitsAfterTheWindowCloses) {
     SpotPrints("[ 0]={ 3, 1, 409,   1,  8,0} [0]=<Family>\n");
     const std::string font = MakeFont("A.ttf");

@@ -1,5 +1,8 @@
 // A launch from start to quit: the window as it opens, the missing-tool alert.
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <vector>
 
 #include "LaunchTest.h"
 #include "app/App.h"
@@ -62,17 +65,31 @@ TEST_F(StartupTest, MissingToolShowsTheAlertAndQuitsWithZero) {
     EXPECT_EQ(request.Icon, 1);
 }
 
-// A link left behind by a removed tool is a missing tool: no window opens.
-TEST_F(StartupTest, ToolLinkToNothingShowsTheMissingToolAlert) {
-    RemoveSpot();
-    std::filesystem::create_symlink(Root() + "/removed/spot", AppFolder() + "/Resources/spot");
-    bool windowOpened = false;
-    Then([&] { windowOpened = true; });
-    EXPECT_EQ(Launch(), 0);
-    EXPECT_FALSE(windowOpened);
-    EXPECT_EQ(Backend().Dialogs().size(), 1u);
-    EXPECT_TRUE(Backend().QuitCalled());
-    EXPECT_EQ(Backend().Dialogs().at(0).Request.Message, "spot がありません。");
+// Whatever can't be run is a missing tool: a link left behind by a removed tool, a
+// folder, a file without execute permission (also behind a link). No window opens.
+TEST_F(StartupTest, ToolThatCantBeRunShowsTheMissingToolAlert) {
+    namespace fs = std::filesystem;
+    const std::string spot = AppFolder() + "/Resources/spot";
+    const std::string plain = Root() + "/plain-spot";
+    std::ofstream(plain) << "#!/bin/sh\n";
+    fs::permissions(plain, fs::perms::owner_read | fs::perms::owner_write);
+    const std::vector<std::function<void()>> tools{
+        [&] { fs::create_symlink(Root() + "/removed/spot", spot); },
+        [&] { fs::create_directory(spot); },
+        [&] { fs::copy_file(plain, spot); },
+        [&] { fs::create_symlink(plain, spot); },
+    };
+    for (std::size_t i = 0; i < tools.size(); ++i) {
+        RemoveSpot();
+        tools[i]();
+        bool windowOpened = false;
+        Then([&] { windowOpened = true; });
+        EXPECT_EQ(Launch(), 0) << i;
+        EXPECT_FALSE(windowOpened) << i;
+        ASSERT_EQ(Backend().Dialogs().size(), 1u) << i;
+        EXPECT_EQ(Backend().Dialogs()[0].Request.Message, "spot がありません。");
+        EXPECT_TRUE(Backend().QuitCalled()) << i;
+    }
 }
 
 }  // namespace
