@@ -33,6 +33,14 @@ std::string kFontsStayed(const std::string& language) {
     return LocalizedText("Localized.kFontsStayed", "fonts stayed where they were.", language);
 }
 
+std::string kMoreFontNotListed(const std::string& language) {
+    return LocalizedText("Localized.kMoreFontNotListed", "more font is not listed.", language);
+}
+
+std::string kMoreFontsNotListed(const std::string& language) {
+    return LocalizedText("Localized.kMoreFontsNotListed", "more fonts are not listed.", language);
+}
+
 std::string kNotAFile(const std::string& language) {
     return LocalizedText("Localized.kNotAFile", "not a regular file", language);
 }

@@ -14,9 +14,12 @@ std::string Completed(const std::string& language);
 
 // The completion alert's explanation when fonts stayed where they were: the count, a
 // blank and kFontStayed (for one) or kFontsStayed; then, a line each, a font's name and
-// its reason.
+// its reason; past the tenth, the count of the rest, a blank and kMoreFontNotListed (for
+// one) or kMoreFontsNotListed.
 std::string kFontStayed(const std::string& language);
 std::string kFontsStayed(const std::string& language);
+std::string kMoreFontNotListed(const std::string& language);
+std::string kMoreFontsNotListed(const std::string& language);
 std::string kNotAFile(const std::string& language);
 std::string kRelativeLink(const std::string& language);
 std::string kSpotFailed(const std::string& language);

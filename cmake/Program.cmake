@@ -19,6 +19,7 @@ add_library(tessary_program STATIC
     window/Icon.cpp
     window/NameRecords.cpp
     window/RunReport.cpp
+    window/ShownName.cpp
     window/Window1.cpp
     window/Window1Drop.cpp
     window/Window1Run.cpp

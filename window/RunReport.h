@@ -28,7 +28,8 @@ struct Unfiled {
 };
 
 // The alert's explanation: empty when every font was filed; otherwise how many stayed,
-// then, a line each, the first ten with their reasons.
+// then, a line each, the first ten as ShownName shows them with their reasons, then how
+// many more there are.
 std::string Explanation(const std::vector<Unfiled>& unfiled);
 
 }  // namespace RunReport

@@ -19,10 +19,15 @@ void Window1::PushButtonRun_Action(fw::Ref<fw::PushButton> sender) {
     std::vector<RunReport::Unfiled> unfiled;
     for (std::int64_t row = 0; row <= last; ++row) {
         fw::Ref<fw::FolderItem> f = list->RowTag(row).As<fw::FolderItem>();
-        if (f && f->Exists()) {
-            if (const std::optional<NotFiled> reason = Run(f)) {
-                unfiled.push_back({f->Name(), *reason});
-            }
+        if (!f) {
+            continue;
+        }
+        // Moved or deleted since the drop (by another program, say): it stayed, too.
+        if (!f->Exists()) {
+            unfiled.push_back({f->Name(), NotFiled::NoLongerThere});
+        } else if (const std::optional<NotFiled> reason = Run(f)) {
+            // Gone while spot read it or while it moved: that is why it failed.
+            unfiled.push_back({f->Name(), f->Exists() ? *reason : NotFiled::NoLongerThere});
         }
     }
     General::ShowAlertQuit(Localized::Completed(""), RunReport::Explanation(unfiled), nullptr);

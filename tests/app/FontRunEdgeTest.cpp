@@ -59,7 +59,8 @@ TEST_F(FontRunEdgeTest, UnusableOutputLeavesTheFontWhereItWas) {
         SpotPrints(c.output, c.status);
         const std::string font = MakeFont("A.ttf");
         EXPECT_COMPLETED(DropAndRun({font}));
-        EXPECT_EQ(LastExplanation(), "1 font stayed where it was.\nA.ttf — " + c.reason);
+        EXPECT_EQ(LastExplanation(),
+                  "1 font stayed where it was.\n" + Isolated("A.ttf") + " — " + c.reason);
         EXPECT_EQ(Entries(FontFolder()), std::vector<std::string>{"A.ttf"});
     }
 }
@@ -88,8 +89,8 @@ TEST_F(FontRunEdgeTest, DecodedNamesThatNameNoChildLeaveTheFont) {
         const std::string font = MakeFont("A.ttf");
         const std::vector<std::string> rootBefore = Entries(Root());
         EXPECT_COMPLETED(DropAndRun({font}));
-        EXPECT_EQ(LastExplanation(),
-                  "1 font stayed where it was.\nA.ttf — the family name can't be a folder name");
+        EXPECT_EQ(LastExplanation(), "1 font stayed where it was.\n" + Isolated("A.ttf") +
+                                         " — the family name can't be a folder name");
         EXPECT_EQ(Entries(FontFolder()), std::vector<std::string>{"A.ttf"});
         EXPECT_EQ(Entries(Root()), rootBefore);
         EXPECT_EQ(ReadFile(font), "font");
@@ -110,8 +111,8 @@ TEST_F(FontRunEdgeTest, FamilyItemThatIsAFileKeepsBothFiles) {
     MakeFont("Family", "a file");
     const std::string font = MakeFont("A.ttf");
     EXPECT_COMPLETED(DropAndRun({font}));
-    EXPECT_EQ(LastExplanation(),
-              "1 font stayed where it was.\nA.ttf — the family folder could not be made");
+    EXPECT_EQ(LastExplanation(), "1 font stayed where it was.\n" + Isolated("A.ttf") +
+                                     " — the family folder could not be made");
     EXPECT_EQ(Entries(FontFolder()), (std::vector<std::string>{"A.ttf", "Family"}));
     EXPECT_EQ(ReadFile(FontFolder() + "/Family"), "a file");
     EXPECT_EQ(ReadFile(font), "font");
@@ -122,9 +123,9 @@ TEST_F(FontRunEdgeTest, FontOfANameAlreadyInTheFamilyFolderStaysAndNothingIsLost
     MakeFont("Family/A.ttf", "already there");
     const std::string font = MakeFont("A.ttf", "dropped");
     EXPECT_COMPLETED(DropAndRun({font}));
-    EXPECT_EQ(LastExplanation(),
-              "1 font stayed where it was.\nA.ttf — an item of that name is "
-              "already in the family folder");
+    EXPECT_EQ(LastExplanation(), "1 font stayed where it was.\n" + Isolated("A.ttf") +
+                                     " — an item of that name is "
+                                     "already in the family folder");
     EXPECT_EQ(ReadFile(font), "dropped");
     EXPECT_EQ(ReadFile(FontFolder() + "/Family/A.ttf"), "already there");
 }
@@ -139,12 +140,28 @@ TEST_F(FontRunEdgeTest, TwoFontsOfOneFamilyEndInOneFolder) {
               (std::vector<std::string>{"Bold.ttf", "Regular.otf"}));
 }
 
-TEST_F(FontRunEdgeTest, FileDeletedAfterTheDropIsSkipped) {
-    SpotPrints(FamilyOutput("Family"));
+// Gone since the drop, or taken by another program while spot reads it: named, never
+// passed over.
+TEST_F(FontRunEdgeTest, FontGoneBeforeOrDuringTheRunIsNamed) {
+    UseStandInSpot(
+        "case \"${3##*/}\" in\n"
+        "  Taken*) rm \"$3\"; exit 1 ;;\n"
+        "  *) printf '%s\\n' '" +
+        NameRecordLine("409", 1, "Family") +
+        "' ;;\n"
+        "esac\n");
     const std::string gone = MakeFont("Gone.ttf");
     const std::string kept = MakeFont("Kept.ttf");
-    EXPECT_COMPLETED(DropAndRun({gone, kept}, [&] { fs::remove(gone); }));
-    EXPECT_EQ(LastExplanation(), "");  // a font that is gone stayed nowhere
+    const std::string moved = MakeFont("Moved.ttf");
+    MakeFont("Taken.ttf");
+    EXPECT_COMPLETED(DropAndRun({gone, kept, moved, FontFolder() + "/Taken.ttf"}, [&] {
+        fs::remove(gone);
+        fs::rename(moved, Root() + "/Moved.ttf");
+    }));
+    EXPECT_EQ(LastExplanation(), "3 fonts stayed where they were.\n" + Isolated("Gone.ttf") +
+                                     " — no longer there\n" + Isolated("Moved.ttf") +
+                                     " — no longer there\n" + Isolated("Taken.ttf") +
+                                     " — no longer there");
     EXPECT_EQ(Entries(FontFolder()), std::vector<std::string>{"Family"});
     EXPECT_EQ(Entries(FontFolder() + "/Family"), std::vector<std::string>{"Kept.ttf"});
 }

@@ -42,13 +42,14 @@ TEST_F(FontRunFaultTest, SpotThatNeverEndsOrWouldBlockIsStoppedAndTheBatchGoesOn
     EXPECT_EQ(DialogMessages(), std::vector<std::string>{"Completed."});
     std::string expected = "11 fonts stayed where they were.";
     for (int i = 0; i < 6; ++i) {
-        expected += "\nbad" + std::to_string(i) + ".ttf — spot could not read it";
+        expected +=
+            "\n" + Isolated("bad" + std::to_string(i) + ".ttf") + " — spot could not read it";
     }
-    EXPECT_EQ(LastExplanation(), expected +
-                                     "\nendless.ttf — spot's output was too large"
-                                     "\nhang.otf — spot timed out"
-                                     "\npipe.ttf — not a regular file"
-                                     "\nrel.ttf — a link with a relative target");
+    EXPECT_EQ(LastExplanation(),
+              expected + "\n" + Isolated("endless.ttf") + " — spot's output was too large\n" +
+                  Isolated("hang.otf") + " — spot timed out\n" + Isolated("pipe.ttf") +
+                  " — not a regular file\n" + Isolated("rel.ttf") +
+                  " — a link with a relative target\n1 more font is not listed.");
     // The relative link stays, still leading to its font; the absolute link moved and
     // still leads there.
     EXPECT_EQ(fs::read_symlink(fonts[3]), "sub/real.ttf");
@@ -68,9 +69,9 @@ TEST_F(FontRunFaultTest, ReadOnlyFontFoldersKeepTheirFontsAndSaySo) {
     fs::permissions(FontFolder() + "/sub", fs::perms::owner_write, fs::perm_options::remove);
     fs::permissions(FontFolder(), fs::perms::owner_write, fs::perm_options::remove);
     EXPECT_EQ(DropAndRun(fonts), 0);
-    EXPECT_EQ(LastExplanation(),
-              "2 fonts stayed where they were.\nA.ttf — the move failed\n"
-              "B.ttf — the family folder could not be made");
+    EXPECT_EQ(LastExplanation(), "2 fonts stayed where they were.\n" + Isolated("A.ttf") +
+                                     " — the move failed\n" + Isolated("B.ttf") +
+                                     " — the family folder could not be made");
     EXPECT_EQ(ReadFile(fonts[0]), "font");
     EXPECT_EQ(ReadFile(fonts[1]), "font");
     fs::permissions(FontFolder(), fs::perms::owner_write, fs::perm_options::add);

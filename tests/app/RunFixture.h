@@ -39,6 +39,11 @@ private:
     int finishedSteps_{0};
 };
 
+// A plain file name as the completion alert shows it: between FSI and PDI.
+inline std::string Isolated(const std::string& name) {
+    return "\u2068" + name + "\u2069";
+}
+
 // A name record line as spot prints it (Windows platform).
 std::string NameRecordLine(const std::string& language, int nameID, const std::string& text);
 
