@@ -22,26 +22,41 @@ bool OpensIsolate(char32_t c) {
     return c >= 0x2066 && c <= 0x2068;  // LRI RLI FSI
 }
 
-// C0 controls and DEL as their control pictures (U+2400…, U+2421), so "␊" shows where a
-// line feed is; C1 controls and the separators that break lines as U+FFFD.
-char32_t Visible(char32_t c) {
-    if (c < 0x20) {
-        return 0x2400 + c;
+bool NeedsEscape(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
+}
+
+// In ASCII, which every font can show: "\n", "\x1B", "\u0085".
+std::string Escape(char32_t c) {
+    switch (c) {
+        case '\t':
+            return "\\t";
+        case '\n':
+            return "\\n";
+        case '\r':
+            return "\\r";
+        default:
+            break;
     }
-    if (c == 0x7F) {
-        return 0x2421;
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string escape = c <= 0x7F ? "\\x" : "\\u";
+    for (int shift = c <= 0x7F ? 4 : 12; shift >= 0; shift -= 4) {
+        escape += kDigits[(c >> shift) & 0xF];
     }
-    if ((c >= 0x80 && c <= 0x9F) || c == 0x2028 || c == 0x2029) {
-        return kReplacement;
-    }
-    return c;
+    return escape;
 }
 
 std::vector<char32_t> VisibleCharacters(std::string_view name) {
     std::vector<char32_t> characters;
     for (std::size_t i = 0; i < name.size(); i += fw::utf8::CharLength(name, i)) {
         const long c = fw::utf8::CodePointAt(name, i);
-        characters.push_back(c < 0 ? kReplacement : Visible(static_cast<char32_t>(c)));
+        const char32_t character = c < 0 ? kReplacement : static_cast<char32_t>(c);
+        if (NeedsEscape(character)) {
+            const std::string escape = Escape(character);
+            characters.insert(characters.end(), escape.begin(), escape.end());
+        } else {
+            characters.push_back(character);
+        }
     }
     return characters;
 }

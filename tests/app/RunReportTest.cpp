@@ -15,12 +15,13 @@ using RunReport::ShownName;
 const std::string kFSI = "\u2068";
 const std::string kPDI = "\u2069";
 
-TEST(ShownName, ControlsAndSeparatorsShowAsMarksNeverAsBreaks) {
-    EXPECT_EQ(ShownName("x\nDejaVuSans.ttf"), kFSI + "x\u240aDejaVuSans.ttf" + kPDI);
-    EXPECT_EQ(ShownName("a\tb\rc\x7f"), kFSI + "a\u2409b\u240dc\u2421" + kPDI);
+TEST(ShownName, ControlsAndSeparatorsShowAsEscapesNeverAsBreaks) {
+    EXPECT_EQ(ShownName("x\nDejaVuSans.ttf"), kFSI + "x\\nDejaVuSans.ttf" + kPDI);
+    EXPECT_EQ(ShownName(std::string("a\tb\rc\x7f\x1b\0.ttf", 12)),
+              kFSI + "a\\tb\\rc\\x7F\\x1B\\x00.ttf" + kPDI);
     // NEL (a C1 control), line and paragraph separators, and bytes that are no UTF-8.
     EXPECT_EQ(ShownName("a\u0085b\u2028c\u2029d\xff.ttf"),
-              kFSI + "a\ufffdb\ufffdc\ufffdd\ufffd.ttf" + kPDI);
+              kFSI + "a\\u0085b\\u2028c\\u2029d\ufffd.ttf" + kPDI);
     EXPECT_EQ(ShownName("Noto Sans 日本語.otf"), kFSI + "Noto Sans 日本語.otf" + kPDI);
 }
 
@@ -40,7 +41,7 @@ TEST(ShownName, DirectionalControlsThatDontPairUpAreDropped) {
 TEST(ShownName, LongNamesAreShortenedInTheMiddle) {
     const std::string longName = std::string(120, 'a') + std::string(127, 'b') + ".ttf";
     const std::string shown = ShownName(longName);
-    EXPECT_EQ(shown, kFSI + std::string(32, 'a') + "\u2026" + std::string(27, 'b') + ".ttf" + kPDI);
+    EXPECT_EQ(shown, kFSI + std::string(16, 'a') + "\u2026" + std::string(11, 'b') + ".ttf" + kPDI);
 
     const std::string exact(RunReport::kShownNameCharacters, 'c');
     EXPECT_EQ(ShownName(exact), kFSI + exact + kPDI);
