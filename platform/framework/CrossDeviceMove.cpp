@@ -84,8 +84,23 @@ bool PutInPlace(const std::string& temp, const std::string& to) {
     return false;
 }
 
-bool CopyFile(const std::string& from, const struct stat& info, const std::string& to) {
-    FileDescriptor in(::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+// Opens the regular file checked as checked; anything else put at from since, a FIFO
+// say, is refused without blocking. info receives what was opened.
+FileDescriptor OpenChecked(const std::string& from, const struct stat& checked, struct stat& info) {
+    if (StepFails(MoveStep::OpenSource)) {
+        return FileDescriptor();
+    }
+    FileDescriptor in(::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    if (!in.IsOpen() || ::fstat(in.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_dev != checked.st_dev || info.st_ino != checked.st_ino) {
+        return FileDescriptor();
+    }
+    return in;
+}
+
+bool CopyFile(const std::string& from, const struct stat& checked, const std::string& to) {
+    struct stat info {};
+    FileDescriptor in = OpenChecked(from, checked, info);
     if (!in.IsOpen()) {
         return false;
     }

@@ -11,13 +11,15 @@ namespace fw {
 // a hidden temporary name in to's folder, with from's permission bits and times, synced,
 // and only then renamed to to. from is removed last; when it can't be, the copy is
 // removed again. Returns whether the item moved; when not, from is where it was and
-// nothing was added. Folders and special files don't move.
+// nothing was added. Folders and special files don't move, nor does a file that turns
+// into something else between the check of from and its opening.
 bool MoveAcrossFileSystems(const std::string& from, const std::string& to);
 
 // The steps of such a move that a test may make fail.
-enum class MoveStep { CopyChunk, RemoveSource };
-// Test hook: asked before each chunk of a file's copy is written and before the source
-// is removed; false makes that step fail as an I/O error would. Empty: nothing fails.
+enum class MoveStep { OpenSource, CopyChunk, RemoveSource };
+// Test hook: asked before a file is opened to be copied, before each chunk of its copy is
+// written and before the source is removed; false makes that step fail as an I/O error
+// would. Empty: nothing fails.
 void SetMoveFaultHook_(std::function<bool(MoveStep)> hook);
 
 }  // namespace fw

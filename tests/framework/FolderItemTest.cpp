@@ -4,7 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
+#include <future>
 #include <vector>
 
 #include "TempFolder.h"
@@ -168,6 +171,52 @@ TEST_F(CrossDeviceMove, AFailedStepLeavesOnlyTheSource) {
             FolderItem::FromPath(temp / "font.ttf")->MoveFileTo(FolderItem::FromPath(target)));
         EXPECT_TRUE(Entries(other).empty());
         EXPECT_EQ(ReadFile(temp / "font.ttf"), std::string(300000, 'f'));
+    }
+}
+
+// Another program may put something else at the source while it moves. Whatever it put
+// there stays, untouched, and nothing is left beside the destination.
+TEST_F(CrossDeviceMove, ASourceReplacedMidwayStaysAndNothingArrives) {
+    const std::string source = temp / "font.ttf";
+    const std::string target = other + "/font.ttf";
+    struct Case {
+        const char* what;
+        MoveStep when;
+        std::function<void()> replace;
+        std::function<void()> expectLeft;
+    };
+    const std::vector<Case> cases = {
+        {"a FIFO before the file is opened", MoveStep::OpenSource,
+         [&] {
+             ::unlink(source.c_str());
+             ASSERT_EQ(::mkfifo(source.c_str(), 0644), 0);
+         },
+         [&] {
+             struct stat left {};
+             EXPECT_EQ(::lstat(source.c_str(), &left), 0);
+             EXPECT_TRUE(S_ISFIFO(left.st_mode));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ::unlink(source.c_str());
+        WriteFile(source, "font");
+        SetMoveFaultHook_([&](MoveStep step) {
+            if (step == c.when) {
+                c.replace();
+            }
+            return true;
+        });
+        auto moving = std::async(std::launch::async, [&] {
+            return FolderItem::FromPath(source)->MoveFileTo(FolderItem::FromPath(target));
+        });
+        if (moving.wait_for(std::chrono::seconds(20)) == std::future_status::timeout) {
+            ADD_FAILURE() << "the move blocked";
+            ::close(::open(source.c_str(), O_WRONLY | O_NONBLOCK));  // lets a blocked open end
+        }
+        EXPECT_FALSE(moving.get());
+        c.expectLeft();
+        EXPECT_TRUE(Entries(other).empty());
     }
 }
 
