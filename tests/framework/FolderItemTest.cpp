@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <future>
 #include <vector>
@@ -174,49 +175,74 @@ TEST_F(CrossDeviceMove, AFailedStepLeavesOnlyTheSource) {
     }
 }
 
-// Another program may put something else at the source while it moves. Whatever it put
-// there stays, untouched, and nothing is left beside the destination.
+// Another program may put something else at the source while it moves, or save a new
+// version there. Whatever it put there stays, untouched, and nothing arrives.
 TEST_F(CrossDeviceMove, ASourceReplacedMidwayStaysAndNothingArrives) {
     const std::string source = temp / "font.ttf";
     const std::string target = other + "/font.ttf";
+    const auto saveOver = [&](const std::string& content) {
+        WriteFile(temp / "saved", content);
+        ASSERT_EQ(::rename((temp / "saved").c_str(), source.c_str()), 0);
+    };
     struct Case {
         const char* what;
+        bool link;
         MoveStep when;
         std::function<void()> replace;
-        std::function<void()> expectLeft;
+        std::string left;  // the file or link target expected at the source afterwards
+        bool changed;
     };
     const std::vector<Case> cases = {
-        {"a FIFO before the file is opened", MoveStep::OpenSource,
+        {"a new version saved over the file", false, MoveStep::RemoveSource,
+         [&] { saveOver("new version"); }, "new version", true},
+        {"the file written in place", false, MoveStep::RemoveSource,
+         [&] { std::ofstream(source, std::ios::app) << " more"; }, "font more", true},
+        {"the link made anew", true, MoveStep::RemoveSource,
+         [&] {
+             ASSERT_EQ(::symlink("/new/target", (temp / "saved").c_str()), 0);
+             ASSERT_EQ(::rename((temp / "saved").c_str(), source.c_str()), 0);
+         },
+         "/new/target", true},
+        {"a FIFO before the file is opened", false, MoveStep::OpenSource,
          [&] {
              ::unlink(source.c_str());
              ASSERT_EQ(::mkfifo(source.c_str(), 0644), 0);
          },
-         [&] {
-             struct stat left {};
-             EXPECT_EQ(::lstat(source.c_str(), &left), 0);
-             EXPECT_TRUE(S_ISFIFO(left.st_mode));
-         }},
+         "", false},
     };
+    const auto font = FolderItem::FromPath(source);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ::unlink(source.c_str());
-        WriteFile(source, "font");
+        if (c.link) {
+            ASSERT_EQ(::symlink("/old/target", source.c_str()), 0);
+        } else {
+            WriteFile(source, "font");
+        }
         SetMoveFaultHook_([&](MoveStep step) {
             if (step == c.when) {
                 c.replace();
             }
             return true;
         });
-        auto moving = std::async(std::launch::async, [&] {
-            return FolderItem::FromPath(source)->MoveFileTo(FolderItem::FromPath(target));
-        });
+        auto moving = std::async(std::launch::async,
+                                 [&] { return font->MoveFileTo(FolderItem::FromPath(target)); });
         if (moving.wait_for(std::chrono::seconds(20)) == std::future_status::timeout) {
             ADD_FAILURE() << "the move blocked";
             ::close(::open(source.c_str(), O_WRONLY | O_NONBLOCK));  // lets a blocked open end
         }
         EXPECT_FALSE(moving.get());
-        c.expectLeft();
+        EXPECT_EQ(font->MoveFoundSourceChanged(), c.changed);
         EXPECT_TRUE(Entries(other).empty());
+        struct stat left {};
+        ASSERT_EQ(::lstat(source.c_str(), &left), 0);
+        if (c.link) {
+            EXPECT_EQ(font->LinkTarget(), c.left);
+        } else if (c.changed) {
+            EXPECT_EQ(ReadFile(source), c.left);
+        } else {
+            EXPECT_TRUE(S_ISFIFO(left.st_mode));
+        }
     }
 }
 
