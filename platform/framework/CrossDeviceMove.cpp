@@ -68,7 +68,11 @@ bool CopyData(int in, int out) {
 
 bool SyncFolder(const std::string& folder) {
     FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return fd.IsOpen() && ::fsync(fd.Get()) == 0;
+    if (!fd.IsOpen()) {
+        // A folder one may write to but not read can't be synced; mv doesn't sync at all.
+        return errno == EACCES || errno == EPERM;
+    }
+    return ::fsync(fd.Get()) == 0;
 }
 
 // Gives the finished copy at temp the name to, never replacing an item there.

@@ -17,10 +17,11 @@ enum class MoveResult {
 // Moves the file or symbolic link at from to the path to, on another file system. Never
 // replaces an item at to, and never leaves part of a file there: a file is copied under
 // a hidden temporary name in to's folder, with from's permission bits and times, synced,
-// and only then renamed to to. from is removed last, and only while it is still what was
-// copied; when it can't be, the copy is removed again. Unless Moved, from is where it was
-// and nothing was added. Folders and special files don't move, nor does a file that turns
-// into something else between the check of from and its opening.
+// and only then renamed to to; the folder is synced too unless it can't be read. from is
+// removed last, and only while it is still what was copied; when it can't be, the copy
+// is removed again. Unless Moved, from is where it was and nothing was added. Folders
+// and special files don't move, nor does a file that turns into something else between
+// the check of from and its opening.
 MoveResult MoveAcrossFileSystems(const std::string& from, const std::string& to);
 
 // The steps of such a move that a test may make fail.
