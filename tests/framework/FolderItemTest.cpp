@@ -179,36 +179,36 @@ TEST_F(CrossDeviceMove, AFailedStepLeavesOnlyTheSource) {
 // version there. Whatever it put there stays, untouched, and nothing arrives.
 TEST_F(CrossDeviceMove, ASourceReplacedMidwayStaysAndNothingArrives) {
     const std::string source = temp / "font.ttf";
-    const std::string target = other + "/font.ttf";
-    const auto saveOver = [&](const std::string& content) {
-        WriteFile(temp / "saved", content);
-        ASSERT_EQ(::rename((temp / "saved").c_str(), source.c_str()), 0);
-    };
+    const std::string saved = temp / "saved";
+    const auto putOver = [&] { ASSERT_EQ(::rename(saved.c_str(), source.c_str()), 0); };
     struct Case {
         const char* what;
-        bool link;
+        bool link;  // the source is a symbolic link
         MoveStep when;
         std::function<void()> replace;
-        std::string left;  // the file or link target expected at the source afterwards
         bool changed;
     };
     const std::vector<Case> cases = {
         {"a new version saved over the file", false, MoveStep::RemoveSource,
-         [&] { saveOver("new version"); }, "new version", true},
+         [&] {
+             WriteFile(saved, "new version");
+             putOver();
+         },
+         true},
         {"the file written in place", false, MoveStep::RemoveSource,
-         [&] { std::ofstream(source, std::ios::app) << " more"; }, "font more", true},
+         [&] { std::ofstream(source, std::ios::app) << " more"; }, true},
         {"the link made anew", true, MoveStep::RemoveSource,
          [&] {
-             ASSERT_EQ(::symlink("/new/target", (temp / "saved").c_str()), 0);
-             ASSERT_EQ(::rename((temp / "saved").c_str(), source.c_str()), 0);
+             ::symlink("/new/target", saved.c_str());
+             putOver();
          },
-         "/new/target", true},
+         true},
         {"a FIFO before the file is opened", false, MoveStep::OpenSource,
          [&] {
-             ::unlink(source.c_str());
-             ASSERT_EQ(::mkfifo(source.c_str(), 0644), 0);
+             ::mkfifo(saved.c_str(), 0644);
+             putOver();
          },
-         "", false},
+         false},
     };
     const auto font = FolderItem::FromPath(source);
     for (const Case& c : cases) {
@@ -219,14 +219,17 @@ TEST_F(CrossDeviceMove, ASourceReplacedMidwayStaysAndNothingArrives) {
         } else {
             WriteFile(source, "font");
         }
+        struct stat put {};
         SetMoveFaultHook_([&](MoveStep step) {
             if (step == c.when) {
                 c.replace();
+                ::lstat(source.c_str(), &put);
             }
             return true;
         });
-        auto moving = std::async(std::launch::async,
-                                 [&] { return font->MoveFileTo(FolderItem::FromPath(target)); });
+        auto moving = std::async(std::launch::async, [&] {
+            return font->MoveFileTo(FolderItem::FromPath(other + "/font.ttf"));
+        });
         if (moving.wait_for(std::chrono::seconds(20)) == std::future_status::timeout) {
             ADD_FAILURE() << "the move blocked";
             ::close(::open(source.c_str(), O_WRONLY | O_NONBLOCK));  // lets a blocked open end
@@ -236,13 +239,9 @@ TEST_F(CrossDeviceMove, ASourceReplacedMidwayStaysAndNothingArrives) {
         EXPECT_TRUE(Entries(other).empty());
         struct stat left {};
         ASSERT_EQ(::lstat(source.c_str(), &left), 0);
-        if (c.link) {
-            EXPECT_EQ(font->LinkTarget(), c.left);
-        } else if (c.changed) {
-            EXPECT_EQ(ReadFile(source), c.left);
-        } else {
-            EXPECT_TRUE(S_ISFIFO(left.st_mode));
-        }
+        EXPECT_EQ(left.st_ino, put.st_ino);
+        EXPECT_EQ(left.st_mode, put.st_mode);
+        EXPECT_EQ(left.st_size, put.st_size);
     }
 }
 
