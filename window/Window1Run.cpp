@@ -87,6 +87,9 @@ std::optional<NotFiled> Window1::Run(const fw::Ref<fw::FolderItem>& f) {
     if (f->MoveFileTo(destination)) {
         return std::nullopt;
     }
+    if (f->MoveFoundSourceChanged()) {
+        return NotFiled::ChangedDuringMove;
+    }
     // MoveFileTo never replaces an existing item: a font already there stays put.
     if (destination && destination->Exists()) {
         return NotFiled::AlreadyThere;

@@ -68,7 +68,11 @@ bool CopyData(int in, int out) {
 
 bool SyncFolder(const std::string& folder) {
     FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return fd.IsOpen() && ::fsync(fd.Get()) == 0;
+    if (!fd.IsOpen()) {
+        // A folder one may write to but not read can't be synced; mv doesn't sync at all.
+        return errno == EACCES || errno == EPERM;
+    }
+    return ::fsync(fd.Get()) == 0;
 }
 
 // Gives the finished copy at temp the name to, never replacing an item there.
@@ -84,8 +88,24 @@ bool PutInPlace(const std::string& temp, const std::string& to) {
     return false;
 }
 
-bool CopyFile(const std::string& from, const struct stat& info, const std::string& to) {
-    FileDescriptor in(::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+// Opens the regular file checked as checked; anything else put at from since, a FIFO
+// say, is refused without blocking. info receives what was opened.
+FileDescriptor OpenChecked(const std::string& from, const struct stat& checked, struct stat& info) {
+    if (StepFails(MoveStep::OpenSource)) {
+        return FileDescriptor();
+    }
+    FileDescriptor in(::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    if (!in.IsOpen() || ::fstat(in.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_dev != checked.st_dev || info.st_ino != checked.st_ino) {
+        return FileDescriptor();
+    }
+    return in;
+}
+
+// info receives what was copied, as it was when opened.
+bool CopyFile(const std::string& from, const struct stat& checked, const std::string& to,
+              struct stat& info) {
+    FileDescriptor in = OpenChecked(from, checked, info);
     if (!in.IsOpen()) {
         return false;
     }
@@ -121,26 +141,49 @@ bool CopyLink(const std::string& from, const struct stat& info, const std::strin
     return true;
 }
 
+// Saving anew under the same name makes another inode; writing in place changes the size
+// or the modification time.
+bool IsSameVersion(const struct stat& now, const struct stat& copied) {
+    return now.st_dev == copied.st_dev && now.st_ino == copied.st_ino &&
+           now.st_size == copied.st_size && now.st_mtim.tv_sec == copied.st_mtim.tv_sec &&
+           now.st_mtim.tv_nsec == copied.st_mtim.tv_nsec;
+}
+
 }  // namespace
 
-bool MoveAcrossFileSystems(const std::string& from, const std::string& to) {
+MoveResult MoveAcrossFileSystems(const std::string& from, const std::string& to) {
     struct stat info {};
     if (::lstat(from.c_str(), &info) != 0) {
-        return false;
+        return MoveResult::Failed;
     }
-    const bool copied = S_ISLNK(info.st_mode)   ? CopyLink(from, info, to)
-                        : S_ISREG(info.st_mode) ? CopyFile(from, info, to)
-                                                : false;
-    if (!copied) {
-        return false;
+    struct stat copied = info;
+    const bool ok = S_ISLNK(info.st_mode)   ? CopyLink(from, info, to)
+                    : S_ISREG(info.st_mode) ? CopyFile(from, info, to, copied)
+                                            : false;
+    if (!ok) {
+        return MoveResult::Failed;
     }
+    // The copy is ours to take back: nothing was replaced to put it there.
+    const auto takeBack = [&to](MoveResult result) {
+        ::unlink(to.c_str());
+        return result;
+    };
     // The source goes only once the copy is lasting; a source that stays takes the copy back.
-    if (!SyncFolder(FolderOf(to)) || StepFails(MoveStep::RemoveSource) ||
-        ::unlink(from.c_str()) != 0) {
-        ::unlink(to.c_str());  // ours: nothing was replaced to put it there
-        return false;
+    if (!SyncFolder(FolderOf(to)) || StepFails(MoveStep::RemoveSource)) {
+        return takeBack(MoveResult::Failed);
     }
-    return true;
+    // Checked right before the unlink: a version saved at from meanwhile must stay.
+    struct stat now {};
+    if (::lstat(from.c_str(), &now) != 0) {
+        return takeBack(MoveResult::Failed);
+    }
+    if (!IsSameVersion(now, copied)) {
+        return takeBack(MoveResult::SourceChanged);
+    }
+    if (::unlink(from.c_str()) != 0) {
+        return takeBack(MoveResult::Failed);
+    }
+    return MoveResult::Moved;
 }
 
 void SetMoveFaultHook_(std::function<bool(MoveStep)> hook) {

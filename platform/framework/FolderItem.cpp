@@ -113,6 +113,7 @@ void FolderItem::Delete() const {
 }
 
 bool FolderItem::MoveFileTo(const Ref<FolderItem>& destination) const {
+    moveFoundSourceChanged_ = false;
     if (!destination) {
         return false;
     }
@@ -137,7 +138,9 @@ bool FolderItem::MoveFileTo(const Ref<FolderItem>& destination) const {
     } else if (error != EXDEV) {
         return false;
     }
-    return MoveAcrossFileSystems(path_, to);
+    const MoveResult result = MoveAcrossFileSystems(path_, to);
+    moveFoundSourceChanged_ = result == MoveResult::SourceChanged;
+    return result == MoveResult::Moved;
 }
 
 std::string FolderItem::ShellPath() const {

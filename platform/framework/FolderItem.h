@@ -47,6 +47,10 @@ public:
     // no partial copy ever stands at destination, and when the source can't be removed
     // the copy is removed and nothing moved. Returns whether the item moved.
     bool MoveFileTo(const Ref<FolderItem>& destination) const;
+    // Whether the last MoveFileTo on this handle failed because another program replaced
+    // or wrote to the file while it was being copied; what is at the path then is left as
+    // it is. False after any other outcome, and before any move.
+    bool MoveFoundSourceChanged() const { return moveFoundSourceChanged_; }
 
     // The POSIX path.
     std::string NativePath() const { return path_; }
@@ -55,6 +59,8 @@ public:
 
 private:
     std::string path_;
+    // The outcome of the last move, not part of what the handle names.
+    mutable bool moveFoundSourceChanged_{false};
 };
 
 }  // namespace fw

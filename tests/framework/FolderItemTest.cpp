@@ -4,7 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <future>
 #include <vector>
 
 #include "TempFolder.h"
@@ -169,6 +173,94 @@ TEST_F(CrossDeviceMove, AFailedStepLeavesOnlyTheSource) {
         EXPECT_TRUE(Entries(other).empty());
         EXPECT_EQ(ReadFile(temp / "font.ttf"), std::string(300000, 'f'));
     }
+}
+
+// Another program may put something else at the source while it moves, or save a new
+// version there. Whatever it put there stays, untouched, and nothing arrives.
+TEST_F(CrossDeviceMove, ASourceReplacedMidwayStaysAndNothingArrives) {
+    const std::string source = temp / "font.ttf";
+    const std::string saved = temp / "saved";
+    const auto putOver = [&] { ASSERT_EQ(::rename(saved.c_str(), source.c_str()), 0); };
+    struct Case {
+        const char* what;
+        bool link;  // the source is a symbolic link
+        MoveStep when;
+        std::function<void()> replace;
+        bool changed;
+    };
+    const std::vector<Case> cases = {
+        {"a new version saved over the file", false, MoveStep::RemoveSource,
+         [&] {
+             WriteFile(saved, "new version");
+             putOver();
+         },
+         true},
+        {"the file written in place", false, MoveStep::RemoveSource,
+         [&] { std::ofstream(source, std::ios::app) << " more"; }, true},
+        {"the link made anew", true, MoveStep::RemoveSource,
+         [&] {
+             ::symlink("/new/target", saved.c_str());
+             putOver();
+         },
+         true},
+        {"a FIFO before the file is opened", false, MoveStep::OpenSource,
+         [&] {
+             ::mkfifo(saved.c_str(), 0644);
+             putOver();
+         },
+         false},
+    };
+    const auto font = FolderItem::FromPath(source);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ::unlink(source.c_str());
+        if (c.link) {
+            ASSERT_EQ(::symlink("/old/target", source.c_str()), 0);
+        } else {
+            WriteFile(source, "font");
+        }
+        struct stat put {};
+        SetMoveFaultHook_([&](MoveStep step) {
+            if (step == c.when) {
+                c.replace();
+                ::lstat(source.c_str(), &put);
+            }
+            return true;
+        });
+        auto moving = std::async(std::launch::async, [&] {
+            return font->MoveFileTo(FolderItem::FromPath(other + "/font.ttf"));
+        });
+        if (moving.wait_for(std::chrono::seconds(20)) == std::future_status::timeout) {
+            ADD_FAILURE() << "the move blocked";
+            ::close(::open(source.c_str(), O_WRONLY | O_NONBLOCK));  // lets a blocked open end
+        }
+        EXPECT_FALSE(moving.get());
+        EXPECT_EQ(font->MoveFoundSourceChanged(), c.changed);
+        EXPECT_TRUE(Entries(other).empty());
+        struct stat left {};
+        ASSERT_EQ(::lstat(source.c_str(), &left), 0);
+        EXPECT_EQ(left.st_ino, put.st_ino);
+        EXPECT_EQ(left.st_mode, put.st_mode);
+        EXPECT_EQ(left.st_size, put.st_size);
+    }
+}
+
+// A family folder one may write to but not read can't be opened to be synced; mv moves
+// into it all the same, and so does this.
+TEST_F(CrossDeviceMove, IntoAFolderThatCantBeRead) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root reads any folder";
+    }
+    const std::string family = other + "/Family";
+    ASSERT_EQ(::mkdir(family.c_str(), 0700), 0);
+    ASSERT_EQ(::chmod(family.c_str(), 0333), 0);
+    WriteFile(temp / "font.ttf", "font");
+    EXPECT_TRUE(FolderItem::FromPath(temp / "font.ttf")
+                    ->MoveFileTo(FolderItem::FromPath(family + "/font.ttf")));
+    EXPECT_FALSE(FolderItem::FromPath(temp / "font.ttf")->Exists());
+    EXPECT_EQ(ReadFile(family + "/font.ttf"), "font");
+    ASSERT_EQ(::chmod(family.c_str(), 0700), 0);
+    EXPECT_EQ(Entries(family), std::vector<std::string>{"font.ttf"});
 }
 
 TEST(FolderItem, ShellPathQuoting) {
