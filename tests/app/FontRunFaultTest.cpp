@@ -8,6 +8,7 @@
 
 #include "RunFixture.h"
 #include "app/AFDKO.h"
+#include "framework/CrossDeviceMove.h"
 
 namespace apptest {
 namespace {
@@ -57,6 +58,36 @@ TEST_F(FontRunFaultTest, SpotThatNeverEndsOrWouldBlockIsStoppedAndTheBatchGoesOn
     EXPECT_EQ(Entries(FontFolder() + "/Family"), std::vector<std::string>{"abs.ttf"});
     EXPECT_EQ(ReadFile(FontFolder() + "/Family/abs.ttf"), "font");
     EXPECT_TRUE(fs::exists(fonts[0]) && fs::exists(fonts[1]) && fs::exists(fonts[2]));
+}
+
+// A family folder on another file system (here through a link to /dev/shm) makes the move
+// a copy; a new version saved over the font meanwhile stays, and the alert says why.
+TEST_F(FontRunFaultTest, FontSavedAnewDuringACopyingMoveStaysAndSaysSo) {
+    struct stat shm {};
+    struct stat fonts {};
+    if (::stat("/dev/shm", &shm) != 0 || ::stat(FontFolder().c_str(), &fonts) != 0 ||
+        shm.st_dev == fonts.st_dev || ::access("/dev/shm", W_OK) != 0) {
+        GTEST_SKIP() << "/dev/shm is no second writable file system here";
+    }
+    char pattern[] = "/dev/shm/tessary-family.XXXXXX";
+    const std::string family = ::mkdtemp(pattern);
+    fs::create_symlink(family, FontFolder() + "/Family");
+    SpotPrints(kRecord + "\n");
+    const std::string font = MakeFont("A.ttf", "old version");
+    fw::SetMoveFaultHook_([&](fw::MoveStep step) {
+        if (step == fw::MoveStep::RemoveSource) {  // an editor's save: a new file renamed over
+            WriteFile(font + ".new", "new version");
+            fs::rename(font + ".new", font);
+        }
+        return true;
+    });
+    EXPECT_EQ(DropAndRun({font}), 0);
+    fw::SetMoveFaultHook_(nullptr);
+    EXPECT_EQ(LastExplanation(),
+              "1 font stayed where it was.\n" + Isolated("A.ttf") + " — changed during the move");
+    EXPECT_EQ(ReadFile(font), "new version");
+    EXPECT_TRUE(fs::is_empty(family));
+    fs::remove_all(family);
 }
 
 TEST_F(FontRunFaultTest, ReadOnlyFontFoldersKeepTheirFontsAndSaySo) {
