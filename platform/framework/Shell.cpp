@@ -128,6 +128,22 @@ bool EndsBefore(pid_t pid, std::chrono::steady_clock::time_point deadline) {
     return !process.IsOpen() || ReadyBefore(process.Get(), deadline);
 }
 
+// now + limit; none when that lies beyond what the clock can hold, and now for a
+// negative limit, so that the sum can't overflow.
+std::optional<std::chrono::steady_clock::time_point> DeadlineAfter(
+    std::chrono::milliseconds limit) {
+    using namespace std::chrono;
+    const auto now = steady_clock::now();
+    if (limit < milliseconds::zero()) {
+        return now;
+    }
+    // Rounded down, the room converts without overflow and limit fits it in the clock's unit.
+    if (limit > floor<milliseconds>(steady_clock::time_point::max() - now)) {
+        return std::nullopt;
+    }
+    return now + limit;
+}
+
 }  // namespace
 
 Shell::CutOff Shell::ReadOutput(int fd, Deadline deadline) {
@@ -158,7 +174,7 @@ void Shell::Execute(std::string commandLine) {
     cutOff_ = CutOff::None;
     Deadline deadline;
     if (TimeLimit) {
-        deadline = std::chrono::steady_clock::now() + *TimeLimit;
+        deadline = DeadlineAfter(*TimeLimit);
     }
     const bool limited = OutputLimit || TimeLimit;
     int fds[2];

@@ -20,7 +20,7 @@ public:
     // A command whose output passes this many bytes is stopped; none by default.
     std::optional<std::size_t> OutputLimit;
     // A command still running (or still holding its output open) after this long is
-    // stopped; none by default.
+    // stopped; none by default, and none for a limit too long for the clock to reach.
     std::optional<std::chrono::milliseconds> TimeLimit;
 
     // Runs commandLine as `/bin/sh -c commandLine` would and returns when it has ended.

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <cstdint>
 
 #include "TempFolder.h"
 #include "framework/FolderItem.h"
@@ -141,6 +142,25 @@ TEST(Shell, TimeLimitStopsTheCommandAndWhatItStarted) {
         EXPECT_TRUE(Ends(grandchild));
     }
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
+}
+
+TEST(Shell, ATimeLimitBeyondTheClockMeansNone) {
+    using std::chrono::milliseconds;
+    // The second is just past the clock in nanoseconds, though it converts to them.
+    for (const milliseconds limit : {milliseconds::max(), milliseconds(INT64_MAX / 1000000)}) {
+        SCOPED_TRACE(limit.count());
+        Shell shell;
+        shell.TimeLimit = limit;
+        shell.Execute("echo hi");
+        EXPECT_EQ(shell.CutOffReason(), Shell::CutOff::None);
+        EXPECT_EQ(shell.ErrorCode(), 0);
+        EXPECT_EQ(shell.ReadAll(), "hi\n");
+    }
+    Shell shell;
+    shell.TimeLimit = milliseconds::min();  // a negative limit is reached at once
+    shell.Execute("sleep 100");
+    EXPECT_EQ(shell.CutOffReason(), Shell::CutOff::TimeLimit);
+    EXPECT_EQ(shell.ErrorCode(), 128 + SIGKILL);
 }
 
 TEST(Shell, HostilePathsReachTheCommandExactly) {
