@@ -27,7 +27,7 @@ namespace {
 // posix_spawn's attributes and file actions, released on every path.
 class SpawnSetup {
 public:
-    SpawnSetup(int outputFd, bool ownProcessGroup) {
+    SpawnSetup(int outputFd, bool ownSession) {
         posix_spawn_file_actions_init(&actions_);
         posix_spawnattr_init(&attributes_);
         posix_spawn_file_actions_addopen(&actions_, 0, "/dev/null", O_RDONLY, 0);
@@ -43,9 +43,11 @@ public:
         posix_spawnattr_setsigdefault(&attributes_, &all);
         posix_spawnattr_setsigmask(&attributes_, &none);
         short flags = POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK;
-        if (ownProcessGroup) {
-            posix_spawnattr_setpgroup(&attributes_, 0);
-            flags |= POSIX_SPAWN_SETPGROUP;
+        // A session of its own leaves the command without a controlling terminal, so job
+        // control (stty tostop) can't stop it; its leader heads a process group of its own
+        // as well. Not with SETPGROUP too: setpgid fails for a session leader.
+        if (ownSession) {
+            flags |= POSIX_SPAWN_SETSID;
         }
         posix_spawnattr_setflags(&attributes_, flags);
     }
