@@ -12,6 +12,7 @@
 #include "RuntimeException.h"
 #include "RuntimeExceptionObject.h"
 #include "Shell.h"
+#include "System.h"
 #include "UiRuntime.h"
 #include "Window.h"
 
@@ -52,6 +53,7 @@ void ShowMsgBoxThroughBackend(const std::string& text) {
 void RuntimeInit() {
     UiRuntime::Restart();
     SetMsgBoxPresenter(nullptr);
+    SystemObject()->ForgetTranslations_();
 }
 
 void RegisterInitializer(std::function<void()> initializer) {

@@ -20,8 +20,9 @@ class Application;
 class Window;
 
 // Starts (or restarts) the runtime on the calling thread, which becomes the main thread:
-// every application, window, file type and registration of an earlier run is dropped
-// and a fresh backend is made (it is initialised by RunFrameworkInitialization_).
+// every application, window, file type, registration and translation read by an earlier
+// run is dropped and a fresh backend is made (it is initialised by
+// RunFrameworkInitialization_).
 void RuntimeInit();
 
 // Static initialisers run by RuntimePerformInitializers, in the order registered.

@@ -27,7 +27,7 @@ namespace {
 // posix_spawn's attributes and file actions, released on every path.
 class SpawnSetup {
 public:
-    SpawnSetup(int outputFd, bool ownProcessGroup) {
+    SpawnSetup(int outputFd, bool ownSession) {
         posix_spawn_file_actions_init(&actions_);
         posix_spawnattr_init(&attributes_);
         posix_spawn_file_actions_addopen(&actions_, 0, "/dev/null", O_RDONLY, 0);
@@ -43,9 +43,11 @@ public:
         posix_spawnattr_setsigdefault(&attributes_, &all);
         posix_spawnattr_setsigmask(&attributes_, &none);
         short flags = POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK;
-        if (ownProcessGroup) {
-            posix_spawnattr_setpgroup(&attributes_, 0);
-            flags |= POSIX_SPAWN_SETPGROUP;
+        // A session of its own leaves the command without a controlling terminal, so job
+        // control (stty tostop) can't stop it; its leader heads a process group of its own
+        // as well. Not with SETPGROUP too: setpgid fails for a session leader.
+        if (ownSession) {
+            flags |= POSIX_SPAWN_SETSID;
         }
         posix_spawnattr_setflags(&attributes_, flags);
     }
@@ -128,6 +130,22 @@ bool EndsBefore(pid_t pid, std::chrono::steady_clock::time_point deadline) {
     return !process.IsOpen() || ReadyBefore(process.Get(), deadline);
 }
 
+// now + limit; none when that lies beyond what the clock can hold, and now for a
+// negative limit, so that the sum can't overflow.
+std::optional<std::chrono::steady_clock::time_point> DeadlineAfter(
+    std::chrono::milliseconds limit) {
+    using namespace std::chrono;
+    const auto now = steady_clock::now();
+    if (limit < milliseconds::zero()) {
+        return now;
+    }
+    // Rounded down, the room converts without overflow and limit fits it in the clock's unit.
+    if (limit > floor<milliseconds>(steady_clock::time_point::max() - now)) {
+        return std::nullopt;
+    }
+    return now + limit;
+}
+
 }  // namespace
 
 Shell::CutOff Shell::ReadOutput(int fd, Deadline deadline) {
@@ -158,7 +176,7 @@ void Shell::Execute(std::string commandLine) {
     cutOff_ = CutOff::None;
     Deadline deadline;
     if (TimeLimit) {
-        deadline = std::chrono::steady_clock::now() + *TimeLimit;
+        deadline = DeadlineAfter(*TimeLimit);
     }
     const bool limited = OutputLimit || TimeLimit;
     int fds[2];

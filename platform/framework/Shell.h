@@ -20,13 +20,15 @@ public:
     // A command whose output passes this many bytes is stopped; none by default.
     std::optional<std::size_t> OutputLimit;
     // A command still running (or still holding its output open) after this long is
-    // stopped; none by default.
+    // stopped; none by default, and none for a limit too long for the clock to reach.
     std::optional<std::chrono::milliseconds> TimeLimit;
 
     // Runs commandLine as `/bin/sh -c commandLine` would and returns when it has ended.
     // Standard input is /dev/null; standard error passes through to ours. With a limit
-    // set, the command runs in a process group of its own, and stopping it kills that
-    // whole group (whatever the command started) and reaps the command.
+    // set, the command runs in a session of its own, without a controlling terminal (so
+    // a terminal's job control can't stop it) and as the leader of its own process
+    // group; stopping it kills that whole group (whatever the command started) and reaps
+    // the command. Without limits it stays in our session and process group.
     void Execute(std::string commandLine);
     // The exit status of the last command; 128 + the signal when a signal ended it
     // (128 + SIGKILL when it was stopped at a limit).

@@ -1,13 +1,16 @@
 #include "System.h"
 
 #include <cstdlib>
-#include <fstream>
+#include <map>
+#include <mutex>
+#include <optional>
 #include <sstream>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
+#include "JSONItem.h"
+#include "RuntimeException.h"
 #include "SpecialFolder.h"
+#include "TextInputStream.h"
 
 namespace fw {
 
@@ -65,22 +68,55 @@ std::vector<std::string> Candidates(std::string language) {
     return candidates;
 }
 
+// A translation is a flat object of a few kilobytes. The preferences file's limits leave
+// it ample room while keeping a huge or hostile file from stalling start-up.
+constexpr std::size_t kMaxFileBytes = 1 << 20;
+constexpr int kMaxDepth = 16;
+
+// The translations read this launch by file path; Nil when a file gave none.
+struct TranslationCache {
+    std::mutex mutex;
+    std::map<std::string, Ref<JSONItem>> files;
+};
+
+TranslationCache& Cache() {
+    static TranslationCache cache;
+    return cache;
+}
+
+// Nil for a file that is missing, not a regular file, beyond the limits, unreadable or
+// holds no object: it counts as no translation.
+Ref<JSONItem> ReadTranslations(const Ref<FolderItem>& file) {
+    try {
+        auto stream = TextInputStream::Open(file);
+        const std::string text = stream->ReadAll(kMaxFileBytes);
+        auto translations = New<JSONItem>();
+        translations->Load(text, kMaxDepth);
+        if (!translations->IsArray()) {
+            return translations;
+        }
+    } catch (const IOException&) {
+    } catch (const JSONException&) {
+    }
+    return nullptr;
+}
+
 std::optional<std::string> Translation(const Ref<FolderItem>& locale, const std::string& language,
                                        std::string_view key) {
     const Ref<FolderItem> file = locale->Child(language + ".json");
     if (!file) {
         return std::nullopt;
     }
-    std::ifstream in(file->NativePath(), std::ios::binary);
-    if (!in) {
+    TranslationCache& cache = Cache();
+    std::lock_guard lock(cache.mutex);
+    const auto [entry, added] = cache.files.try_emplace(file->NativePath());
+    if (added) {
+        entry->second = ReadTranslations(file);
+    }
+    if (!entry->second) {
         return std::nullopt;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    const auto translations = nlohmann::json::parse(text.str(), nullptr, false);
-    if (!translations.is_object()) {
-        return std::nullopt;  // a broken file counts as none
-    }
+    const auto& translations = entry->second->Content();
     const auto found = translations.find(key);
     if (found == translations.end() || !found->is_string()) {
         return std::nullopt;
@@ -108,6 +144,12 @@ std::string System::GetLocalizedString_(std::string_view key, std::string_view e
         }
     }
     return std::string(englishDefault);
+}
+
+void System::ForgetTranslations_() {
+    TranslationCache& cache = Cache();
+    std::lock_guard lock(cache.mutex);
+    cache.files.clear();
 }
 
 Ref<System> SystemObject() {

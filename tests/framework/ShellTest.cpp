@@ -1,13 +1,19 @@
 #include <dirent.h>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <pty.h>
 #include <signal.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+#include <termios.h>
 
+#include <array>
 #include <chrono>
+#include <cstdint>
+#include <sstream>
 
 #include "TempFolder.h"
+#include "framework/FileDescriptor.h"
 #include "framework/FolderItem.h"
 #include "framework/Shell.h"
 #include "framework/ShellCommandLine.h"
@@ -141,6 +147,76 @@ TEST(Shell, TimeLimitStopsTheCommandAndWhatItStarted) {
         EXPECT_TRUE(Ends(grandchild));
     }
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
+}
+
+TEST(Shell, ATimeLimitBeyondTheClockMeansNone) {
+    using std::chrono::milliseconds;
+    // The second is just past the clock in nanoseconds, though it converts to them.
+    for (const milliseconds limit : {milliseconds::max(), milliseconds(INT64_MAX / 1000000)}) {
+        SCOPED_TRACE(limit.count());
+        Shell shell;
+        shell.TimeLimit = limit;
+        shell.Execute("echo hi");
+        EXPECT_EQ(shell.CutOffReason(), Shell::CutOff::None);
+        EXPECT_EQ(shell.ErrorCode(), 0);
+        EXPECT_EQ(shell.ReadAll(), "hi\n");
+    }
+    Shell shell;
+    shell.TimeLimit = milliseconds::min();  // a negative limit is reached at once
+    shell.Execute("sleep 100");
+    EXPECT_EQ(shell.CutOffReason(), Shell::CutOff::TimeLimit);
+    EXPECT_EQ(shell.ErrorCode(), 128 + SIGKILL);
+}
+
+TEST(Shell, ALimitedCommandRunsInASessionOfItsOwn) {
+    // sh's id, then its process group and session (no blank in "sh", so fields 5 and 6).
+    const auto ids = [](Shell& shell) {
+        shell.Execute("echo $$; cut -d' ' -f5,6 /proc/$$/stat");
+        std::istringstream in(shell.ReadAll());
+        pid_t pid = 0, group = 0, session = 0;
+        in >> pid >> group >> session;
+        EXPECT_GT(pid, 0);
+        return std::array{pid, group, session};
+    };
+    Shell unlimited;
+    const auto [pid, group, session] = ids(unlimited);
+    EXPECT_EQ(group, ::getpgrp());
+    EXPECT_EQ(session, ::getsid(0));
+
+    Shell byOutput;
+    byOutput.OutputLimit = 1000;
+    Shell byTime;
+    byTime.TimeLimit = std::chrono::seconds(60);
+    for (Shell* shell : {&byOutput, &byTime}) {
+        const auto [leader, ownGroup, ownSession] = ids(*shell);
+        EXPECT_EQ(ownGroup, leader);
+        EXPECT_EQ(ownSession, leader);
+        EXPECT_NE(ownSession, ::getsid(0));
+    }
+}
+
+// On a terminal set to stop background jobs that write to it, the command's warning must
+// not stop it until the time limit.
+TEST(Shell, TerminalJobControlCannotStopALimitedCommand) {
+    int terminal = -1;
+    const pid_t child = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        termios mode{};
+        ::tcgetattr(2, &mode);
+        mode.c_lflag |= TOSTOP;
+        ::tcsetattr(2, TCSANOW, &mode);
+        Shell shell;
+        shell.TimeLimit = std::chrono::seconds(10);
+        shell.Execute("echo warning >&2; echo done");
+        const bool whole =
+            shell.CutOffReason() == Shell::CutOff::None && shell.ReadAll() == "done\n";
+        ::_exit(whole ? 0 : 1);
+    }
+    const FileDescriptor owner(terminal);
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 TEST(Shell, HostilePathsReachTheCommandExactly) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +19,7 @@ protected:
     void SetUp() override {
         std::filesystem::create_directories(temp_ / "Resources/locale");
         SetExecutablePath(temp_ / "Tessary");
+        SystemObject()->ForgetTranslations_();  // each case is a launch of its own
         for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
             if (const char* value = std::getenv(name)) {
                 saved_.emplace_back(name, value);
@@ -48,10 +50,10 @@ TEST_F(Localisation, EnglishDefaultWithoutTranslation) {
     EXPECT_EQ(Lookup("Localized.Completed", "Completed."), "Completed.");
     ::setenv("LANG", "ja_JP.UTF-8", 1);
     EXPECT_EQ(Lookup("Localized.Completed", "Completed."), "Completed.");  // no file
-    WriteFile(temp_ / "Resources/locale/ja.json", "{broken");
-    EXPECT_EQ(Lookup("Localized.Completed", "Completed."), "Completed.");
-    WriteFile(temp_ / "Resources/locale/ja.json", R"j({"Localized.kRun": 5})j");
-    EXPECT_EQ(Lookup("Localized.kRun", "Run"), "Run");  // not a text
+    WriteFile(temp_ / "Resources/locale/fr.json", "{broken");
+    EXPECT_EQ(Lookup("Localized.Completed", "Completed.", "fr"), "Completed.");
+    WriteFile(temp_ / "Resources/locale/de.json", R"j({"Localized.kRun": 5})j");
+    EXPECT_EQ(Lookup("Localized.kRun", "Run", "de"), "Run");  // not a text
 }
 
 TEST_F(Localisation, TranslationFromThePlatformLanguage) {
@@ -66,8 +68,10 @@ TEST_F(Localisation, TranslationFromThePlatformLanguage) {
     ::setenv("LC_MESSAGES", "fr_CA.UTF-8", 1);
     EXPECT_EQ(Lookup("Localized.kRun", "Run"), "Exécuter (CA)");
     EXPECT_EQ(Lookup("Localized.kRun", "Run", "ja"), "実行");  // an explicit code wins
-    // The files are read at every lookup.
+    // A file is read once; a change waits until the translations are dropped.
     WriteFile(temp_ / "Resources/locale/ja.json", R"j({"Localized.kRun": "走る"})j");
+    EXPECT_EQ(Lookup("Localized.kRun", "Run", "ja"), "実行");
+    SystemObject()->ForgetTranslations_();
     EXPECT_EQ(Lookup("Localized.kRun", "Run", "ja"), "走る");
     EXPECT_EQ(Lookup("Localized.kRun", "Run", "../ja"), "Run");
 }
@@ -95,6 +99,53 @@ TEST_F(Localisation, LanguageChosenAsGettextDoes) {
     ::setenv("LANGUAGE", "eo", 1);
     ::setenv("LC_MESSAGES", "ja_JP.UTF-8", 1);
     EXPECT_EQ(Lookup("Localized.kRun", "Run"), "実行");
+}
+
+TEST_F(Localisation, FilesBeyondTheGuardsAreIgnored) {
+    const std::string locale = temp_ / "Resources/locale";
+    // Without a writer, a blocking open of the FIFO would never return.
+    ASSERT_EQ(::mkfifo((locale + "/ja.json").c_str(), 0600), 0);
+    EXPECT_EQ(Lookup("Localized.kRun", "Run", "ja"), "Run");
+
+    // A translation padded to exactly size bytes.
+    const auto padded = [](std::size_t size) {
+        const std::string head = R"j({"Localized.kRun": "Exécuter", "pad": ")j";
+        return head + std::string(size - head.size() - 2, 'x') + "\"}";
+    };
+    WriteFile(locale + "/fr.json", padded(1 << 20));
+    WriteFile(locale + "/it.json", padded((1 << 20) + 1));
+    EXPECT_EQ(Lookup("Localized.kRun", "Run", "fr"), "Exécuter");
+    EXPECT_EQ(Lookup("Localized.kRun", "Run", "it"), "Run");
+
+    // The object and then levels - 1 arrays.
+    const auto nested = [](int levels) {
+        return R"j({"Localized.kRun": "Ausführen", "deep": )j" + std::string(levels - 1, '[') +
+               std::string(levels - 1, ']') + "}";
+    };
+    WriteFile(locale + "/de.json", nested(16));
+    WriteFile(locale + "/es.json", nested(17));
+    EXPECT_EQ(Lookup("Localized.kRun", "Run", "de"), "Ausführen");
+    EXPECT_EQ(Lookup("Localized.kRun", "Run", "es"), "Run");
+
+    std::filesystem::create_directory(temp_ / "shared");
+    WriteFile(temp_ / "shared/ko.json", R"j({"Localized.kRun": "실행"})j");
+    std::filesystem::create_symlink(temp_ / "shared/ko.json", locale + "/ko.json");
+    EXPECT_EQ(Lookup("Localized.kRun", "Run", "ko"), "실행");
+}
+
+TEST_F(Localisation, EachFileIsReadOnce) {
+    const std::string ja = temp_ / "Resources/locale/ja.json";
+    const std::string fr = temp_ / "Resources/locale/fr.json";
+    WriteFile(ja, R"j({"Localized.kRun": "実行"})j");
+    EXPECT_EQ(Lookup("Localized.kRun", "Run", "ja"), "実行");
+    EXPECT_EQ(Lookup("Localized.kRun", "Run", "fr"), "Run");
+    std::filesystem::remove(ja);
+    WriteFile(fr, R"j({"Localized.kRun": "Exécuter"})j");
+    EXPECT_EQ(Lookup("Localized.kRun", "Run", "ja"), "実行");  // still the first content
+    EXPECT_EQ(Lookup("Localized.kRun", "Run", "fr"), "Run");   // still none
+    SystemObject()->ForgetTranslations_();
+    EXPECT_EQ(Lookup("Localized.kRun", "Run", "ja"), "Run");
+    EXPECT_EQ(Lookup("Localized.kRun", "Run", "fr"), "Exécuter");
 }
 
 TEST(MsgBox, GoesToThePresenter) {

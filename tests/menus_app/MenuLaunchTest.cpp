@@ -55,6 +55,13 @@ TEST_F(MenuLaunchTest, AJapaneseMarkerGivesTheJapaneseForm) {
     EXPECT_EQ(AboutCaption(), "Tessary について");
 }
 
+TEST_F(MenuLaunchTest, EachLaunchReadsTheTranslationAfresh) {
+    Translate({{"LocalizedMenu.kLang", "ja"}});
+    EXPECT_EQ(AboutCaption(), "Tessary について");
+    Translate({{"LocalizedMenu.kLang", "en"}});
+    EXPECT_EQ(AboutCaption(), "About Tessary");
+}
+
 TEST_F(MenuLaunchTest, AnyOtherMarkerKeepsTheEnglishForm) {
     for (const char* marker : {"ja-JP", "ja_JP", "en", "", "jap"}) {
         SCOPED_TRACE(marker);
