@@ -7,10 +7,8 @@
 #include <sys/wait.h>
 #include <termios.h>
 
-#include <array>
 #include <chrono>
 #include <cstdint>
-#include <sstream>
 
 #include "TempFolder.h"
 #include "framework/FileDescriptor.h"
@@ -166,33 +164,6 @@ TEST(Shell, ATimeLimitBeyondTheClockMeansNone) {
     shell.Execute("sleep 100");
     EXPECT_EQ(shell.CutOffReason(), Shell::CutOff::TimeLimit);
     EXPECT_EQ(shell.ErrorCode(), 128 + SIGKILL);
-}
-
-TEST(Shell, ALimitedCommandRunsInASessionOfItsOwn) {
-    // sh's id, then its process group and session (no blank in "sh", so fields 5 and 6).
-    const auto ids = [](Shell& shell) {
-        shell.Execute("echo $$; cut -d' ' -f5,6 /proc/$$/stat");
-        std::istringstream in(shell.ReadAll());
-        pid_t pid = 0, group = 0, session = 0;
-        in >> pid >> group >> session;
-        EXPECT_GT(pid, 0);
-        return std::array{pid, group, session};
-    };
-    Shell unlimited;
-    const auto [pid, group, session] = ids(unlimited);
-    EXPECT_EQ(group, ::getpgrp());
-    EXPECT_EQ(session, ::getsid(0));
-
-    Shell byOutput;
-    byOutput.OutputLimit = 1000;
-    Shell byTime;
-    byTime.TimeLimit = std::chrono::seconds(60);
-    for (Shell* shell : {&byOutput, &byTime}) {
-        const auto [leader, ownGroup, ownSession] = ids(*shell);
-        EXPECT_EQ(ownGroup, leader);
-        EXPECT_EQ(ownSession, leader);
-        EXPECT_NE(ownSession, ::getsid(0));
-    }
 }
 
 // On a terminal set to stop background jobs that write to it, the command's warning must
