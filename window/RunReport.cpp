@@ -51,13 +51,17 @@ std::string Explanation(const std::vector<Unfiled>& unfiled) {
         std::to_string(unfiled.size()) + " " +
         (unfiled.size() == 1 ? Localized::kFontStayed("") : Localized::kFontsStayed(""));
     for (std::size_t i = 0; i < std::min(unfiled.size(), kListed); ++i) {
-        text += "\n" + ShownName(unfiled[i].name) + " — " + Reason(unfiled[i].reason);
+        text += '\n';
+        text += ShownName(unfiled[i].name);
+        text += " — ";
+        text += Reason(unfiled[i].reason);
     }
     if (unfiled.size() > kListed) {
         const std::size_t more = unfiled.size() - kListed;
-        text +=
-            "\n" + std::to_string(more) + " " +
-            (more == 1 ? Localized::kMoreFontNotListed("") : Localized::kMoreFontsNotListed(""));
+        text += '\n';
+        text += std::to_string(more);
+        text += ' ';
+        text += more == 1 ? Localized::kMoreFontNotListed("") : Localized::kMoreFontsNotListed("");
     }
     return text;
 }

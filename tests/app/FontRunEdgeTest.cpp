@@ -60,7 +60,7 @@ TEST_F(FontRunEdgeTest, UnusableOutputLeavesTheFontWhereItWas) {
         const std::string font = MakeFont("A.ttf");
         EXPECT_COMPLETED(DropAndRun({font}));
         EXPECT_EQ(LastExplanation(),
-                  "1 font stayed where it was.\n" + Isolated("A.ttf") + " — " + c.reason);
+                  Explained("1 font stayed where it was.", {{"A.ttf", c.reason}}));
         EXPECT_EQ(Entries(FontFolder()), std::vector<std::string>{"A.ttf"});
     }
 }
@@ -89,8 +89,9 @@ TEST_F(FontRunEdgeTest, DecodedNamesThatNameNoChildLeaveTheFont) {
         const std::string font = MakeFont("A.ttf");
         const std::vector<std::string> rootBefore = Entries(Root());
         EXPECT_COMPLETED(DropAndRun({font}));
-        EXPECT_EQ(LastExplanation(), "1 font stayed where it was.\n" + Isolated("A.ttf") +
-                                         " — the family name can't be a folder name");
+        EXPECT_EQ(LastExplanation(),
+                  Explained("1 font stayed where it was.",
+                            {{"A.ttf", "the family name can't be a folder name"}}));
         EXPECT_EQ(Entries(FontFolder()), std::vector<std::string>{"A.ttf"});
         EXPECT_EQ(Entries(Root()), rootBefore);
         EXPECT_EQ(ReadFile(font), "font");
@@ -111,8 +112,8 @@ TEST_F(FontRunEdgeTest, FamilyItemThatIsAFileKeepsBothFiles) {
     MakeFont("Family", "a file");
     const std::string font = MakeFont("A.ttf");
     EXPECT_COMPLETED(DropAndRun({font}));
-    EXPECT_EQ(LastExplanation(), "1 font stayed where it was.\n" + Isolated("A.ttf") +
-                                     " — the family folder could not be made");
+    EXPECT_EQ(LastExplanation(), Explained("1 font stayed where it was.",
+                                           {{"A.ttf", "the family folder could not be made"}}));
     EXPECT_EQ(Entries(FontFolder()), (std::vector<std::string>{"A.ttf", "Family"}));
     EXPECT_EQ(ReadFile(FontFolder() + "/Family"), "a file");
     EXPECT_EQ(ReadFile(font), "font");
@@ -123,9 +124,9 @@ TEST_F(FontRunEdgeTest, FontOfANameAlreadyInTheFamilyFolderStaysAndNothingIsLost
     MakeFont("Family/A.ttf", "already there");
     const std::string font = MakeFont("A.ttf", "dropped");
     EXPECT_COMPLETED(DropAndRun({font}));
-    EXPECT_EQ(LastExplanation(), "1 font stayed where it was.\n" + Isolated("A.ttf") +
-                                     " — an item of that name is "
-                                     "already in the family folder");
+    EXPECT_EQ(LastExplanation(),
+              Explained("1 font stayed where it was.",
+                        {{"A.ttf", "an item of that name is already in the family folder"}}));
     EXPECT_EQ(ReadFile(font), "dropped");
     EXPECT_EQ(ReadFile(FontFolder() + "/Family/A.ttf"), "already there");
 }
@@ -158,10 +159,10 @@ TEST_F(FontRunEdgeTest, FontGoneBeforeOrDuringTheRunIsNamed) {
         fs::remove(gone);
         fs::rename(moved, Root() + "/Moved.ttf");
     }));
-    EXPECT_EQ(LastExplanation(), "3 fonts stayed where they were.\n" + Isolated("Gone.ttf") +
-                                     " — no longer there\n" + Isolated("Moved.ttf") +
-                                     " — no longer there\n" + Isolated("Taken.ttf") +
-                                     " — no longer there");
+    EXPECT_EQ(LastExplanation(),
+              Explained("3 fonts stayed where they were.", {{"Gone.ttf", "no longer there"},
+                                                            {"Moved.ttf", "no longer there"},
+                                                            {"Taken.ttf", "no longer there"}}));
     EXPECT_EQ(Entries(FontFolder()), std::vector<std::string>{"Family"});
     EXPECT_EQ(Entries(FontFolder() + "/Family"), std::vector<std::string>{"Kept.ttf"});
 }

@@ -41,16 +41,16 @@ TEST_F(FontRunFaultTest, SpotThatNeverEndsOrWouldBlockIsStoppedAndTheBatchGoesOn
     const int status = DropAndRun(fonts, [] { AFDKO::spotTimeLimit = std::chrono::seconds(1); });
     EXPECT_EQ(status, 0);
     EXPECT_EQ(DialogMessages(), std::vector<std::string>{"Completed."});
-    std::string expected = "11 fonts stayed where they were.";
+    std::vector<std::pair<std::string, std::string>> listed;
     for (int i = 0; i < 6; ++i) {
-        expected +=
-            "\n" + Isolated("bad" + std::to_string(i) + ".ttf") + " — spot could not read it";
+        listed.emplace_back("bad" + std::to_string(i) + ".ttf", "spot could not read it");
     }
-    EXPECT_EQ(LastExplanation(),
-              expected + "\n" + Isolated("endless.ttf") + " — spot's output was too large\n" +
-                  Isolated("hang.otf") + " — spot timed out\n" + Isolated("pipe.ttf") +
-                  " — not a regular file\n" + Isolated("rel.ttf") +
-                  " — a link with a relative target\n1 more font is not listed.");
+    listed.insert(listed.end(), {{"endless.ttf", "spot's output was too large"},
+                                 {"hang.otf", "spot timed out"},
+                                 {"pipe.ttf", "not a regular file"},
+                                 {"rel.ttf", "a link with a relative target"}});
+    EXPECT_EQ(LastExplanation(), Explained("11 fonts stayed where they were.", listed) +
+                                     "\n1 more font is not listed.");
     // The relative link stays, still leading to its font; the absolute link moved and
     // still leads there.
     EXPECT_EQ(fs::read_symlink(fonts[3]), "sub/real.ttf");
@@ -84,7 +84,7 @@ TEST_F(FontRunFaultTest, FontSavedAnewDuringACopyingMoveStaysAndSaysSo) {
     EXPECT_EQ(DropAndRun({font}), 0);
     fw::SetMoveFaultHook_(nullptr);
     EXPECT_EQ(LastExplanation(),
-              "1 font stayed where it was.\n" + Isolated("A.ttf") + " — changed during the move");
+              Explained("1 font stayed where it was.", {{"A.ttf", "changed during the move"}}));
     EXPECT_EQ(ReadFile(font), "new version");
     EXPECT_TRUE(fs::is_empty(family));
     fs::remove_all(family);
@@ -100,9 +100,9 @@ TEST_F(FontRunFaultTest, ReadOnlyFontFoldersKeepTheirFontsAndSaySo) {
     fs::permissions(FontFolder() + "/sub", fs::perms::owner_write, fs::perm_options::remove);
     fs::permissions(FontFolder(), fs::perms::owner_write, fs::perm_options::remove);
     EXPECT_EQ(DropAndRun(fonts), 0);
-    EXPECT_EQ(LastExplanation(), "2 fonts stayed where they were.\n" + Isolated("A.ttf") +
-                                     " — the move failed\n" + Isolated("B.ttf") +
-                                     " — the family folder could not be made");
+    EXPECT_EQ(LastExplanation(), Explained("2 fonts stayed where they were.",
+                                           {{"A.ttf", "the move failed"},
+                                            {"B.ttf", "the family folder could not be made"}}));
     EXPECT_EQ(ReadFile(fonts[0]), "font");
     EXPECT_EQ(ReadFile(fonts[1]), "font");
     fs::permissions(FontFolder(), fs::perms::owner_write, fs::perm_options::add);

@@ -74,4 +74,16 @@ std::string NameRecordLine(const std::string& language, int nameID, const std::s
            text + ">";
 }
 
+std::string Explained(const std::string& count,
+                      const std::vector<std::pair<std::string, std::string>>& fonts) {
+    std::string text = count;
+    for (const auto& [name, reason] : fonts) {
+        text += "\n\u2068";
+        text += name;
+        text += "\u2069 — ";
+        text += reason;
+    }
+    return text;
+}
+
 }  // namespace apptest

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "LaunchTest.h"
@@ -39,10 +40,10 @@ private:
     int finishedSteps_{0};
 };
 
-// A plain file name as the completion alert shows it: between FSI and PDI.
-inline std::string Isolated(const std::string& name) {
-    return "\u2068" + name + "\u2069";
-}
+// The completion alert's explanation: the count line, then a line for each plain file
+// name (shown between FSI and PDI) and its reason.
+std::string Explained(const std::string& count,
+                      const std::vector<std::pair<std::string, std::string>>& fonts);
 
 // A name record line as spot prints it (Windows platform).
 std::string NameRecordLine(const std::string& language, int nameID, const std::string& text);
