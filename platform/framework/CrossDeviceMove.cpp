@@ -1,7 +1,6 @@
 #include "CrossDeviceMove.h"
 
 #include <fcntl.h>
-#include <stdio.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,6 +9,8 @@
 #include <memory>
 
 #include "FileDescriptor.h"
+#include "PathNames.h"
+#include "RenameNoReplace.h"
 
 namespace fw {
 
@@ -23,14 +24,6 @@ std::function<bool(MoveStep)>& FaultHook() {
 bool StepFails(MoveStep step) {
     const auto& hook = FaultHook();
     return hook && !hook(step);
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 bool WriteAll(int fd, const char* data, std::size_t size) {
@@ -75,19 +68,6 @@ bool SyncFolder(const std::string& folder) {
     return ::fsync(fd.Get()) == 0;
 }
 
-// Gives the finished copy at temp the name to, never replacing an item there.
-bool PutInPlace(const std::string& temp, const std::string& to) {
-    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
-        return true;
-    }
-    // A file system without RENAME_NOREPLACE: link() refuses to replace as well.
-    if (errno == EINVAL && ::link(temp.c_str(), to.c_str()) == 0) {
-        ::unlink(temp.c_str());
-        return true;
-    }
-    return false;
-}
-
 // Opens the regular file checked as checked; anything else put at from since, a FIFO
 // say, is refused without blocking. info receives what was opened.
 FileDescriptor OpenChecked(const std::string& from, const struct stat& checked, struct stat& info) {
@@ -118,7 +98,7 @@ bool CopyFile(const std::string& from, const struct stat& checked, const std::st
     bool ok = CopyData(in.Get(), out.Get()) && ::fchmod(out.Get(), info.st_mode & 07777) == 0 &&
               ::futimens(out.Get(), times) == 0 && ::fsync(out.Get()) == 0;
     ok = out.Reset() == 0 && ok;
-    if (!ok || !PutInPlace(temp, to)) {
+    if (!ok || RenameNoReplace(temp, to) != 0) {
         ::unlink(temp.c_str());
         return false;
     }

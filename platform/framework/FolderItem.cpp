@@ -1,7 +1,6 @@
 #include "FolderItem.h"
 
 #include <fcntl.h>
-#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +9,8 @@
 #include <cstdlib>
 
 #include "CrossDeviceMove.h"
+#include "PathNames.h"
+#include "RenameNoReplace.h"
 
 namespace fw {
 
@@ -36,11 +37,7 @@ Ref<FolderItem> FolderItem::FromPath(std::string path) {
 }
 
 std::string FolderItem::Name() const {
-    if (path_ == "/") {
-        return {};
-    }
-    const auto slash = path_.rfind('/');
-    return slash == std::string::npos ? path_ : path_.substr(slash + 1);
+    return path_ == "/" ? std::string() : NameOf(path_);
 }
 
 Ref<FolderItem> FolderItem::Parent() const {
@@ -118,25 +115,8 @@ bool FolderItem::MoveFileTo(const Ref<FolderItem>& destination) const {
         return false;
     }
     const std::string& to = destination->path_;
-    if (::renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
-        return true;
-    }
-    const int error = errno;
-    struct stat info {};
-    if (::lstat(path_.c_str(), &info) != 0) {
-        return false;
-    }
-    if (error == EINVAL && !S_ISDIR(info.st_mode)) {
-        // A file system without RENAME_NOREPLACE: link() refuses to replace as well.
-        if (::link(path_.c_str(), to.c_str()) == 0) {
-            ::unlink(path_.c_str());
-            return true;
-        }
-        if (errno != EXDEV) {
-            return false;
-        }
-    } else if (error != EXDEV) {
-        return false;
+    if (const int error = RenameNoReplace(path_, to); error != EXDEV) {
+        return error == 0;
     }
     const MoveResult result = MoveAcrossFileSystems(path_, to);
     moveFoundSourceChanged_ = result == MoveResult::SourceChanged;

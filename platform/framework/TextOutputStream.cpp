@@ -11,24 +11,12 @@
 #include <cstring>
 #include <fstream>
 
+#include "PathNames.h"
 #include "RuntimeException.h"
 
 namespace fw {
 
 namespace {
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // Follows a chain of symbolic links, so the link stays and its target is replaced;
 // works for a link to an item that doesn't exist yet.

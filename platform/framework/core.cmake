@@ -11,6 +11,7 @@ add_library(fw_core STATIC
     ${CMAKE_CURRENT_LIST_DIR}/Object.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RegEx.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RegExMatch.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RenameNoReplace.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Shell.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ShellCommandLine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SpecialFolder.cpp
