@@ -25,16 +25,28 @@ fw::Variant PrefsClass::Get(const std::string& key) {
     return mPrefs->Value(key);
 }
 
+fw::Ref<fw::FolderItem> PrefsClass::PrefsFolder() const {
+    const auto appData = fw::SpecialFolder::ApplicationData();
+    if (appData.IsNil()) {
+        return nullptr;
+    }
+    // A name that leads out of the folder is refused as a use of Nil would be.
+    auto folder = appData->Child(mAppName, true);
+    if (folder.IsNil()) {
+        fw::RaiseNilObject();
+    }
+    return folder;
+}
+
 fw::Ref<fw::FolderItem> PrefsClass::PrefsFileIn(const fw::Ref<fw::FolderItem>& folder) const {
     return folder->Child(mAppName + ".pref", true);
 }
 
 bool PrefsClass::Load() {
-    const auto appData = fw::SpecialFolder::ApplicationData();
-    if (appData.IsNil()) {
+    auto folder = PrefsFolder();
+    if (folder.IsNil()) {
         return false;  // nowhere to keep them: the preferences last this launch only
     }
-    auto folder = appData->Child(mAppName, true);
     if (!folder->Exists()) {
         folder->CreateAsFolder();
     }
@@ -109,12 +121,8 @@ void PrefsClass::Set(const std::string& key, const fw::Variant& value) {
 }
 
 void PrefsClass::Remove() {
-    const auto appData = fw::SpecialFolder::ApplicationData();
-    if (appData.IsNil()) {
-        return;
-    }
-    auto folder = appData->Child(mAppName, true);
-    if (!folder->Exists()) {
+    auto folder = PrefsFolder();
+    if (folder.IsNil() || !folder->Exists()) {
         return;
     }
     mPrefsFile = PrefsFileIn(folder);

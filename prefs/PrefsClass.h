@@ -67,6 +67,9 @@ protected:
     bool mFileUnreadable{false};
 
 private:
+    // <application data>/<appName>; Nil when the account has no application-data folder,
+    // NilObjectException when appName names no child.
+    fw::Ref<fw::FolderItem> PrefsFolder() const;
     fw::Ref<fw::FolderItem> PrefsFileIn(const fw::Ref<fw::FolderItem>& folder) const;
     // The compact text of the array or object stored under key.
     std::string CompactText(const std::string& key) const;
