@@ -51,6 +51,9 @@ bool PrefsClass::Load() {
         folder->CreateAsFolder();
     }
     mPrefsFile = PrefsFileIn(folder);
+    if (mFileKept) {
+        return false;
+    }
     mFileUnreadable = false;
     if (!mPrefsFile->Exists()) {
         return false;
@@ -92,7 +95,7 @@ void PrefsClass::Operator_Lookup(const std::string& key, const fw::Variant& valu
 }
 
 bool PrefsClass::Save() {
-    if (mPrefsFile.IsNil() || mFileUnreadable) {
+    if (mPrefsFile.IsNil() || mFileUnreadable || mFileKept) {
         return false;
     }
     const std::string text = mPrefs->ToString();
@@ -131,8 +134,9 @@ void PrefsClass::Remove() {
     if (mPrefsFile->Exists() && fw::TextOutputStream::MayReplace(mPrefsFile)) {
         mPrefsFile->Delete();
     }
+    mFileKept = mPrefsFile->Exists();
     // Once the file is gone, nothing is left that a save could overwrite.
-    mFileUnreadable = mFileUnreadable && mPrefsFile->Exists();
+    mFileUnreadable = mFileUnreadable && mFileKept;
 }
 
 fw::Variant PrefsClass::Has(const std::string& key) {

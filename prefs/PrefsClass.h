@@ -33,21 +33,22 @@ public:
     // for an absent key.
     virtual fw::Variant Get(const std::string& key);
     // Creates the preferences folder when missing and reads the file. False when the
-    // file is missing or holds no valid JSON object, and when the account has no
-    // application-data folder; the preferences are then unchanged. A file that exists
-    // but can't be read (IOException, also for more than kMaxFileBytes) or nests deeper
-    // than kMaxDepth (False) is remembered, and Save leaves it alone.
+    // file is missing or holds no valid JSON object, when Remove had to keep it, and when
+    // the account has no application-data folder; the preferences are then unchanged. A
+    // file that exists but can't be read (IOException, also for more than kMaxFileBytes)
+    // or nests deeper than kMaxDepth (False) is remembered, and Save leaves it alone.
     virtual bool Load();
     virtual fw::Variant Operator_Lookup(const std::string& key);
     virtual void Operator_Lookup(const std::string& key, const fw::Variant& value);
     // Writes the whole file, or leaves the old one as it was. False before Load or
-    // Remove has found the file, when Load could not read it, when the text would be
-    // larger than kMaxFileBytes, and when writing fails.
+    // Remove has found the file, when Load could not read it or Remove had to keep it,
+    // when the text would be larger than kMaxFileBytes, and when writing fails.
     virtual bool Save();
     virtual void Set(const std::string& key, const fw::Variant& value);
     // Deletes the preferences file, unless Save could not replace it either (links
     // followed: no regular file, or one the user may not write); the preferences in
-    // memory stay.
+    // memory stay. A file it keeps counts as gone all the same: Load doesn't read it
+    // and Save leaves it alone.
     virtual void Remove();
     // A Boolean, or Nil without preferences.
     virtual fw::Variant Has(const std::string& key);
@@ -65,6 +66,8 @@ protected:
     std::string mAppName;
     // The file exists but Load could not read it: it may hold what others need.
     bool mFileUnreadable{false};
+    // Remove could not delete the file: the reset still holds, and the file stays as it is.
+    bool mFileKept{false};
 
 private:
     // <application data>/<appName>; Nil when the account has no application-data folder,

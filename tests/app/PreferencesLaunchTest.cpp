@@ -154,6 +154,43 @@ TEST_F(PreferencesLaunchTest, OptionAndCommandHeldDiscardTheFile) {
     EXPECT_EQ(stored.size(), 1u);
 }
 
+// A file the reset may not delete (read-only, or the end of a link as a dotfile manager
+// makes) stays exactly as it was, yet the launch starts from the defaults all the same.
+TEST_F(PreferencesLaunchTest, ResetOpensAtTheDesignPlaceWhenTheFileMustStay) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root may delete or write any file";
+    }
+    const std::string text = R"({"WindowLTWH":[300,300,700,500]})";
+    const std::string dotfile = Root() + "/dotfiles/Tessary.pref";
+    constexpr auto kReadOnly =
+        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    WriteFile(dotfile, text);
+    fs::permissions(dotfile, kReadOnly);
+    machine = [](auto& backend) {
+        backend.SetOptionKey(true);
+        backend.SetCommandKey(true);
+    };
+    for (const bool link : {false, true}) {
+        SCOPED_TRACE(link ? "a link to a read-only file" : "a read-only file");
+        fs::create_directories(fs::path(PrefsFile()).parent_path());
+        fs::remove(PrefsFile());
+        if (link) {
+            fs::create_symlink(dotfile, PrefsFile());
+        } else {
+            fs::copy_file(dotfile, PrefsFile());
+        }
+        EXPECT_EQ(LaunchAndLeave(), 0);
+        EXPECT_EQ(opened, kDesignFrame);
+        EXPECT_EQ(fs::symlink_status(PrefsFile()).type(),
+                  link ? fs::file_type::symlink : fs::file_type::regular);
+        if (link) {
+            EXPECT_EQ(fs::read_symlink(PrefsFile()), dotfile);
+        }
+        EXPECT_EQ(fs::status(PrefsFile()).permissions(), kReadOnly);
+        EXPECT_EQ(ReadFile(PrefsFile()), text);
+    }
+}
+
 TEST_F(PreferencesLaunchTest, OneKeyAloneDoesNotReset) {
     for (const bool option : {true, false}) {
         SCOPED_TRACE(option ? "Option alone" : "Command alone");

@@ -136,6 +136,8 @@ TEST_F(PrefsClassTest, RemoveLeavesWhatSaveMayNotReplace) {
         const auto type = fs::status(target).type();
         TestPrefs prefs(kAppName);
         prefs.Remove();
+        // The reset holds all the same: the kept file is not read.
+        EXPECT_FALSE(prefs.Load()) << target;
         prefs.Set("WindowLTWH", std::vector<std::int64_t>{1, 2, 3, 4});
         EXPECT_FALSE(prefs.Save()) << target;
         EXPECT_EQ(fs::read_symlink(File()), target);
