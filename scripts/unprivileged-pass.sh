@@ -45,7 +45,7 @@ chmod 755 "$scratch"
 mkdir "$scratch/bin" "$scratch/home"
 chown "$uid:$gid" "$scratch/home"
 
-# One line per test: its command, fields separated by tabs.
+# One line per test: its name, then its command, fields separated by tabs.
 mapfile -t commands < <(ctest --test-dir "$build" --show-only=json-v1 | python3 -c '
 import json, sys
 wanted = set(sys.argv[1:])
@@ -53,6 +53,10 @@ for test in json.load(sys.stdin)["tests"]:
     if test["name"] in wanted:
         print(test["name"] + "\t" + "\t".join(test["command"]))
 ' "${skipped[@]}")
+if ((${#commands[@]} != ${#skipped[@]})); then
+    say "CTest gave commands for ${#commands[@]} of the ${#skipped[@]} skipped tests"
+    exit 1
+fi
 
 run_as_user() {
     (cd "$scratch/home" && "${as_user[@]}" env HOME="$scratch/home" TMPDIR="$scratch/home" "$@")
